@@ -1,0 +1,62 @@
+#include "cli/Commands.h"
+
+#include <QCoreApplication>
+
+namespace vaduvizu::cli {
+
+// One entry per command; each command lives in its own file.
+// (Commands are added here as they are written.)
+static const Command Commands[] = {
+    {"help", "", "print this help", nullptr},
+};
+
+static void printUsage(QTextStream& stream) {
+    stream << "Usage: vaduvizu-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
+    for (const Command& command : Commands)
+        stream << "  " << command.name << (command.usage[0] ? " " : "") << command.usage
+               << "\n      " << command.summary << "\n";
+    stream.flush();
+}
+
+static int run(const QStringList& arguments) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    if (arguments.isEmpty()) {
+        printUsage(err);
+        return ExitError;
+    }
+    const QString name = arguments.first();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
+        name == QLatin1String("help")) {
+        printUsage(out);
+        return ExitOk;
+    }
+    for (const Command& command : Commands) {
+        if (name != QLatin1String(command.name) || !command.run)
+            continue;
+        Io io{out, err};
+        try {
+            const int code = command.run(arguments.mid(1), io);
+            out.flush();
+            err.flush();
+            return code;
+        } catch (const UsageError& error) {
+            out.flush();
+            err << "vaduvizu-cli " << name << ": " << error.message << "\n\n";
+            printUsage(err);
+            return ExitError;
+        }
+    }
+    err << "vaduvizu-cli: unknown command \"" << name << "\"\n\n";
+    printUsage(err);
+    return ExitError;
+}
+
+} // namespace vaduvizu::cli
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    return vaduvizu::cli::run(QCoreApplication::arguments().mid(1));
+}

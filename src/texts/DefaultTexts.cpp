@@ -1,0 +1,9 @@
+#include "texts/TextTable.h"
+
+namespace vaduvizu {
+
+QString defaultText(int) {
+    return QStringLiteral(" ");
+}
+
+} // namespace vaduvizu

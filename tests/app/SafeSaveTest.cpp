@@ -1,0 +1,82 @@
+#include "app/SafeSave.h"
+#include "app/FileError.h"
+#include "support/TempDir.h"
+
+#include <QBuffer>
+#include <gtest/gtest.h>
+
+using namespace vaduvizu;
+using vaduvizu::test::TempDir;
+
+namespace {
+
+// A device that accepts only a few bytes per call and then fails, as a full disk does.
+class FullDevice : public QIODevice {
+public:
+    explicit FullDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override {
+        if (m_room <= 0) {
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        const qint64 n = std::min(size, std::min<qint64>(m_room, 3));
+        m_room -= n;
+        return n;
+    }
+
+private:
+    qint64 m_room;
+};
+
+} // namespace
+
+TEST(SafeSave, WritesNewFileAndReplacesOldOne) {
+    TempDir dir;
+    const QString path = dir.file("a.bin");
+    saveFile(path, QByteArray("first"));
+    EXPECT_EQ(TempDir::read(path), "first");
+    saveFile(path, QByteArray("second, longer"));
+    EXPECT_EQ(TempDir::read(path), "second, longer");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.bin"});
+}
+
+TEST(SafeSave, FailedWriteLeavesPreviousFileIntact) {
+    TempDir dir;
+    const QString path = dir.write("a.bin", "previous content");
+    EXPECT_THROW(saveFile(path,
+                          [&](QIODevice& device) {
+                              writeAll(device, "partial", path);
+                              throw FileError(QStringLiteral("No space left on device"));
+                          }),
+                 FileError);
+    EXPECT_EQ(TempDir::read(path), "previous content");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.bin"});
+}
+
+TEST(SafeSave, ShortWritesAreCompletedAndAFullDeviceIsReported) {
+    FullDevice roomy(100);
+    EXPECT_NO_THROW(writeAll(roomy, "ten bytes!", "x"));
+
+    FullDevice full(4);
+    try {
+        writeAll(full, "ten bytes!", "/some/file.bin");
+        FAIL() << "a full device must be reported";
+    } catch (const FileError& error) {
+        EXPECT_TRUE(error.message().contains("/some/file.bin"));
+        EXPECT_TRUE(error.message().contains("No space left on device"));
+    }
+}
+
+TEST(SafeSave, MissingFolderIsReportedWithTheFileName) {
+    TempDir dir;
+    const QString path = dir.file("no/such/folder/a.bin");
+    try {
+        saveFile(path, QByteArray("x"));
+        FAIL() << "saving into a missing folder must fail";
+    } catch (const FileError& error) {
+        EXPECT_TRUE(error.message().contains("a.bin")) << error.what();
+    }
+}
