@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/AppState.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vaduvizu {
+
+// Paths of the project files, derived from the active project folder (empty while no
+// project is active).
+struct ProjectFiles {
+    QString parameterFile; // ParGen.xml
+    QString rulesFile;     // LoRaWAN_SetAccess.xml
+};
+ProjectFiles Set_Files(const AppState& state);
+
+// Creates projects folder + "/" + name and its "bin" subfolder and makes it the active
+// project. Returns 0 on success, otherwise the index of the message text to show:
+// 107 empty name, 106 the folder exists already, 105 the name is refused (a path
+// separator, "." or "..", or a folder the file system will not create).
+int createProject(AppState& state, const QString& name);
+
+// Folders (not files, not hidden) of the projects folder in file-system order.
+QStringList listProjects(const QString& projectsFolder);
+
+// Index of the first entry equal to name without regard to letter case, or -1.
+int Search_Open_Conf(const QStringList& names, const QString& name);
+
+// Makes name the active project; an empty name leaves no project active.
+void setActiveProject(AppState& state, const QString& name);
+
+} // namespace vaduvizu
