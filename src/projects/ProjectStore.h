@@ -15,6 +15,10 @@ struct ProjectFiles {
 };
 ProjectFiles Set_Files(const AppState& state);
 
+// False for a name that would not stay one folder below the projects folder: one holding
+// "/" or "\" (either, on every platform) or a NUL character, and "." or "..".
+bool isSafeProjectName(const QString& name);
+
 // Creates projects folder + "/" + name and its "bin" subfolder and makes it the active
 // project. Returns 0 on success, otherwise the index of the message text to show:
 // 107 empty name, 106 the folder exists already, 105 the name is refused (a path
@@ -26,6 +30,10 @@ QStringList listProjects(const QString& projectsFolder);
 
 // Index of the first entry equal to name without regard to letter case, or -1.
 int Search_Open_Conf(const QStringList& names, const QString& name);
+
+// Index of the entry the open dialog selects when it is shown: the active project (found
+// without regard to letter case), otherwise the first entry; -1 when names is empty.
+int preselectedProject(const QStringList& names, const AppState& state);
 
 // Makes name the active project; an empty name leaves no project active.
 void setActiveProject(AppState& state, const QString& name);

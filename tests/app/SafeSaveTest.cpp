@@ -5,6 +5,11 @@
 #include <QBuffer>
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_LINUX
+#include <sched.h>
+#include <sys/mount.h>
+#endif
+
 using namespace vaduvizu;
 using vaduvizu::test::TempDir;
 
@@ -80,3 +85,27 @@ TEST(SafeSave, MissingFolderIsReportedWithTheFileName) {
         EXPECT_TRUE(error.message().contains("a.bin")) << error.what();
     }
 }
+
+#ifdef Q_OS_LINUX
+// A real full disk, not an injected failure: the bytes are buffered and the failure shows
+// only when they reach the file system. Needs the right to mount; skipped elsewhere.
+TEST(SafeSave, FullFileSystemIsReportedAndLeavesPreviousFileIntact) {
+    TempDir dir;
+    const QString small = dir.file("small");
+    QDir().mkdir(small);
+    const QByteArray mountPoint = QFile::encodeName(small);
+    // A private mount namespace keeps the small file system out of sight of everything else.
+    if (unshare(CLONE_NEWNS) != 0 ||
+        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+
+    const QString path = small + "/bank2.bin";
+    saveFile(path, QByteArray("previous content"));
+    EXPECT_THROW(saveFile(path, QByteArray(1024 * 1024, 'x')), FileError);
+    EXPECT_EQ(TempDir::read(path), "previous content");
+    EXPECT_EQ(QDir(small).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"bank2.bin"});
+    umount2(mountPoint.constData(), MNT_DETACH);
+}
+#endif
