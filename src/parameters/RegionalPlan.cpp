@@ -1,9 +1,5 @@
 #include "parameters/RegionalPlan.h"
 
-#include "parameters/DecimalNumber.h"
-
-#include <climits>
-
 namespace vaduvizu {
 
 namespace {
@@ -103,10 +99,6 @@ std::vector<RegionalBand> buildPlan() {
     };
 }
 
-bool isBlankOrTab(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
 } // namespace
 
 const std::vector<RegionalBand>& regionalPlan() {
@@ -158,22 +150,6 @@ int Find_Max_PayLoad(const QString& bandText, const QString& dataRateText) {
 void Set_Max_Payload_Size(const QString& bandText, const QString& dataRateText,
                           QString& payloadBox) {
     payloadBox = QString::number(Find_Max_PayLoad(bandText, dataRateText));
-}
-
-int dataRateNumberOf(const QString& dataRateText) {
-    const qsizetype dash = dataRateText.indexOf(u'-');
-    if (dash < 0)
-        return 0;
-    qsizetype from = 0;
-    qsizetype to = dash;
-    while (from < to && isBlankOrTab(dataRateText[from]))
-        ++from;
-    while (to > from && isBlankOrTab(dataRateText[to - 1]))
-        --to;
-    const auto number = decimalNumber(dataRateText.mid(from, to - from));
-    if (!number || *number < INT_MIN || *number > INT_MAX)
-        return 0;
-    return static_cast<int>(*number);
 }
 
 } // namespace vaduvizu

@@ -44,8 +44,4 @@ int Find_Max_PayLoad(const QString& bandText, const QString& dataRateText);
 void Set_Max_Payload_Size(const QString& bandText, const QString& dataRateText,
                           QString& payloadBox);
 
-// The data-rate number of a stored data-rate text: the text before the first "-", trimmed
-// of blanks and TABs, as a decimal integer; 0 when there is no "-" or it is not a number.
-int dataRateNumberOf(const QString& dataRateText);
-
 } // namespace vaduvizu

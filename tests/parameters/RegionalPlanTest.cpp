@@ -108,10 +108,13 @@ TEST_P(PlanItem, HasItsPositionNumberAndLargestPayload) {
     const QString band = QString::fromLatin1(row.band);
     const QString text = QString::fromLatin1(row.text);
     EXPECT_EQ(Find_Max_PayLoad(band, text), row.maxPayload);
-    EXPECT_EQ(dataRateNumberOf(text), row.number);
-    const QStringList texts = dataRateTexts(band);
-    ASSERT_GE(texts.size(), row.position);
-    EXPECT_EQ(texts[row.position - 1], text);
+    const RegionalBand* found = findBand(band);
+    ASSERT_NE(found, nullptr);
+    ASSERT_GE(static_cast<int>(found->dataRates.size()), row.position);
+    const DataRateItem& item = found->dataRates[static_cast<std::size_t>(row.position - 1)];
+    EXPECT_EQ(item.text, text);
+    EXPECT_EQ(item.number, row.number);
+    EXPECT_EQ(item.maxPayload, row.maxPayload);
     QString payloadBox;
     Set_Max_Payload_Size(band, text, payloadBox);
     EXPECT_EQ(payloadBox, QString::number(row.maxPayload));
@@ -179,22 +182,4 @@ TEST(RegionalPlan, UnknownBandLeavesTheDataRateListEmpty) {
         Set_Max_Payload_Size(band, dataRates.text(), payloadBox);
         EXPECT_EQ(payloadBox, "0") << band;
     }
-}
-
-TEST(RegionalPlan, DataRateNumberOfStoredTexts) {
-    const struct {
-        const char* text;
-        int number;
-    } cases[] = {
-        {"12 - anything else", 12},
-        {"\t 3 \t-x", 3},
-        {"7-", 7},
-        {"no dash", 0},
-        {"x - LoRa", 0},
-        {"- LoRa", 0},
-        {"1 2 - a", 0},
-        {"", 0},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(dataRateNumberOf(QString::fromLatin1(c.text)), c.number) << c.text;
 }
