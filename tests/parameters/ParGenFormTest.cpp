@@ -269,3 +269,22 @@ TEST(ParGenForm, ListWithoutSelectionIsSavedEmpty) {
                 TempDir::read(path).contains("<LoRa_FPort/>"));
     EXPECT_EQ(openParGenForm(path).CB_LoRa_FPort.selected, -1);
 }
+
+TEST(ParGenForm, StoredTextsMatchingNoItemAreReportedOnOk) {
+    const struct {
+        QByteArray elements;
+        QString message;
+    } cases[] = {
+        {"<LoRa_RF_Band>EU-868</LoRa_RF_Band>", "Error LoRa!! RF Band cannot be empty"},
+        {"<LoRa_Network_Type>Privat</LoRa_Network_Type>",
+         "Error LoRa!! Network Type cannot be empty"},
+        {"<LoRa_Transmission_Type/>", "Error LoRa!! Transmission Type cannot be empty"},
+        {"<LoRa_Activation_Method>OTAA</LoRa_Activation_Method>",
+         "Error LoRa!! Activation Method cannot be empty"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const ParGenForm form = openParGenForm(writeParGen(dir, c.elements));
+        EXPECT_EQ(Controllo_Dati(form, TextTable()), c.message) << c.elements.toStdString();
+    }
+}

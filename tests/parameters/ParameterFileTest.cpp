@@ -131,6 +131,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ReadCase{"OtherRootName", "<Whatever><LoRa_FPort>Variable</LoRa_FPort></Whatever>",
                  "LoRa_FPort", "Variable"},
+        ReadCase{"LineBreaksAroundRoot",
+                 "\r\n  <Par_Gen>\n <LoRa_FPort>Variable</LoRa_FPort>\n</Par_Gen>\n<!-- c -->\n",
+                 "LoRa_FPort", "Variable"},
         ReadCase{"CommentBeforeRoot",
                  "<!-- note --><Par_Gen><LoRa_FPort>Variable</LoRa_FPort></Par_Gen>", "LoRa_FPort",
                  std::nullopt},
