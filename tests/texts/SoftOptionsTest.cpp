@@ -1,6 +1,7 @@
 #include "app/AppContext.h"
 #include "app/AppState.h"
 #include "support/FakeHttpClient.h"
+#include "support/LocalHttpServer.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempDir.h"
 #include "texts/TFSoftOptions.h"
@@ -326,6 +327,41 @@ TEST_F(SoftOptionsTest, ManualCheckShowsTheDownloadLinkOrNoUpdate) {
     dialog->hide();
     open();
     EXPECT_TRUE(result->isHidden());
+}
+
+// Sends the requests meant for the maker's server to a local one instead.
+class RedirectingHttpClient : public HttpClient {
+public:
+    explicit RedirectingHttpClient(const LocalHttpServer& server) : m_server(server) {}
+    HttpAnswer get(const QString& url) override {
+        const QString makerServer = "http://" + makerHost();
+        EXPECT_TRUE(url.startsWith(makerServer)) << url.toStdString();
+        return m_client.get(m_server.url(url.mid(makerServer.size())));
+    }
+
+private:
+    const LocalHttpServer& m_server;
+    CurlHttpClient m_client{std::chrono::milliseconds(1000), std::chrono::milliseconds(2000)};
+};
+
+TEST(SoftOptionsVersion, ManualCheckAsksTheServerOverHttp) {
+    LocalHttpServer server(LocalHttpServer::answer("VER. 1.003"));
+    RedirectingHttpClient http(server);
+    AppState state;
+    state.enableInternet = true;
+    state.enableUpdate = true;
+    TextTable texts;
+    RecordingMessageBoxes boxes;
+    RecordingUrlOpener urls;
+    AppContext context{state, texts, boxes, http, urls, {}};
+    TFSoftOptions dialog(context);
+    dialog.show();
+
+    EXPECT_TRUE(dialog.Check_Version());
+    QTest::mouseClick(dialog.findChild<QPushButton*>("Btn_Check_Update"), Qt::LeftButton);
+    EXPECT_TRUE(dialog.findChild<QLabel*>("LL_Check_Update")->text().contains(downloadPageUrl()));
+    EXPECT_TRUE(server.lastRequest().startsWith(
+        "GET /home/download/GetversionSW.asp?nomesw=VUD3O58 HTTP/1.0\r\n"));
 }
 
 TEST(SoftOptionsVersion, ConvVersionReadsTheVersionText) {
