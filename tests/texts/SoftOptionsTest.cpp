@@ -241,6 +241,22 @@ TEST_F(SoftOptionsTest, PickingByPictureOnTheSecondPageAsksInTheNewLanguage) {
               QString::fromUtf8("Möchten Sie die Sprache von Deutsch auf Deutsch umstellen?"));
 }
 
+TEST_F(SoftOptionsTest, LanguageFileGoneBeforePickingFallsBackWithoutChangingTheCurrentOne) {
+    copyShipped("Deutsch.lng");
+    copyShipped("English.lng");
+    copyShipped("Italiano.lng");
+    state.currentLanguage = QStringLiteral("Deutsch");
+    open();
+    ASSERT_EQ(slotLabel(3)->text(), "Italiano");
+    ASSERT_TRUE(QFile::remove(dir.file("Italiano.lng")));
+    QTest::mouseClick(slotLabel(3), Qt::LeftButton);
+
+    EXPECT_EQ(languageChanges, 1);
+    EXPECT_EQ(texts[300], "Software Options") << "English.lng applies";
+    EXPECT_EQ(state.currentLanguage, "Deutsch");
+    EXPECT_EQ(dialog->languageInUse(), "Italiano");
+}
+
 struct CheckBoxCase {
     bool internet;
     bool update;
