@@ -1,10 +1,10 @@
 #include "rules/RulesEditorModel.h"
 
-#include "app/XmlFile.h"
-#include "rules/DecimalInteger.h"
+#include "parameters/DecimalNumber.h"
+#include "parameters/ParameterFile.h"
 #include "texts/TextTable.h"
 
-#include <pugixml.hpp>
+#include <limits>
 
 namespace vaduvizu {
 
@@ -29,11 +29,11 @@ void resetTable(GridTable& table, int recordRows, int fportColumn, bool fportHid
 }
 
 // A cell read for the checks: a text that is not a decimal integer counts as -1.
-int cellNumber(const GridTable& table, int row, int column) {
-    return decimalInteger(table.cell(row, column)).value_or(-1);
+qint64 cellNumber(const GridTable& table, int row, int column) {
+    return decimalOr(table.cell(row, column), -1);
 }
 
-bool inRange(int value, int low, int high) {
+bool inRange(qint64 value, qint64 low, qint64 high) {
     return value >= low && value <= high;
 }
 
@@ -72,14 +72,15 @@ std::optional<QString> checkTable(const GridTable& table, const std::vector<Rang
 
 RulesEditorParameters readRulesEditorParameters(const QString& parGenPath) {
     RulesEditorParameters parameters;
-    pugi::xml_document doc;
-    if (!loadXmlFile(doc, parGenPath))
-        return parameters;
-    const pugi::xml_node root = doc.first_child();
-    if (const XmlValue size = childText(root, "LoRa_Payload_Size"); size.found)
-        parameters.MaxPayloadSize = decimalInteger(size.text).value_or(0);
-    if (const XmlValue port = childText(root, "LoRa_FPort"); port.found)
-        parameters.FPortFixed = port.text.trimmed().toUpper() != u"VARIABLE";
+    const ParameterValues values = readParameterFile(parGenPath);
+    if (const auto size = values.text(ParameterElement::LoRa_Payload_Size)) {
+        // A size beyond int is no valid payload size either.
+        const qint64 number = decimalOr(*size, 0);
+        if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
+            parameters.MaxPayloadSize = static_cast<int>(number);
+    }
+    if (const auto port = values.text(ParameterElement::LoRa_FPort))
+        parameters.FPortFixed = port->trimmed().toUpper() != u"VARIABLE";
     return parameters;
 }
 
