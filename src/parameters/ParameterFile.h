@@ -45,9 +45,6 @@ inline constexpr int ParameterElementCount = 28;
 inline constexpr const char* ParameterRootName = "Par_Gen";
 inline constexpr const char* ParameterFileComment = "SW_VERSION = 1.002";
 
-// The file name of the parameter file inside a project folder.
-inline constexpr const char* ParameterFileName = "ParGen.xml";
-
 // The element name of e, as written in the file.
 const char* parameterElementName(ParameterElement e);
 

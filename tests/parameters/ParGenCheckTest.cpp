@@ -16,6 +16,11 @@ struct CheckCase {
     std::optional<QString> firstMessage; // nullopt: the form passes
 };
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const CheckCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
 std::string caseName(const testing::TestParamInfo<CheckCase>& p) {
     return p.param.name;
 }

@@ -124,6 +124,11 @@ struct OpenCase {
     QString expected;
 };
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const OpenCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
 std::string caseName(const testing::TestParamInfo<OpenCase>& p) {
     return p.param.name;
 }

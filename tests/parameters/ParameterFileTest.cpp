@@ -112,6 +112,11 @@ struct ReadCase {
     std::optional<QString> expected;
 };
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const ReadCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
 std::string caseName(const testing::TestParamInfo<ReadCase>& p) {
     return p.param.name;
 }

@@ -14,6 +14,11 @@ struct PlanRow {
     int maxPayload;
 };
 
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const PlanRow& row, std::ostream* os) {
+    *os << row.band << " " << row.text;
+}
+
 // Every item of every band, as the parameter file stores it (TABs and blanks are part of
 // the texts).
 const std::vector<PlanRow> Plan = {
@@ -127,6 +132,11 @@ struct LookAlike {
     const char* text;
     const char* why;
 };
+
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const LookAlike& row, std::ostream* os) {
+    *os << row.band << " " << row.why;
+}
 
 // Texts that differ from a listed item only in separators, letter case or band give 0.
 class LookAlikeItem : public testing::TestWithParam<LookAlike> {};
