@@ -4,10 +4,13 @@
 
 namespace vaduvizu::cli {
 
+extern const Command CheckCommand;
+
 // One entry per command; each command lives in its own file.
 // (Commands are added here as they are written.)
 static const Command Commands[] = {
     {"help", "", "print this help", nullptr},
+    CheckCommand,
 };
 
 static void printUsage(QTextStream& stream) {

@@ -7,8 +7,6 @@
 
 namespace vaduvizu {
 
-inline constexpr char RulesFileName[] = "LoRaWAN_SetAccess.xml";
-
 // Columns of the rules editor's tables. The field columns hold the rule's attributes in file
 // order: attribute k of a rule lives in column k + 1.
 namespace UplinkColumn {

@@ -10,6 +10,8 @@ using vaduvizu::test::TempDir;
 
 namespace {
 
+const QString RulesFileName = QStringLiteral("LoRaWAN_SetAccess.xml");
+
 QByteArray parGen(const QByteArray& payload, const QByteArray& port) {
     return "<Par_Gen><LoRa_RF_Band>EU868</LoRa_RF_Band><LoRa_Payload_Size>" + payload +
            "</LoRa_Payload_Size><LoRa_FPort>" + port +

@@ -10,6 +10,8 @@ using vaduvizu::test::TempDir;
 
 namespace {
 
+const QString RulesFileName = QStringLiteral("LoRaWAN_SetAccess.xml");
+
 void setRow(GridTable& table, int row, const QStringList& fields) {
     for (int k = 0; k < fields.size(); ++k)
         table.setCell(row, k + 1, fields[k]);
