@@ -2,6 +2,7 @@
 
 #include "parameters/DecimalNumber.h"
 #include "parameters/ParameterFile.h"
+#include "rules/GridRowCommands.h"
 #include "texts/TextTable.h"
 
 #include <limits>
@@ -104,6 +105,22 @@ RulesEditorModel openRulesEditor(const QString& parGenPath, const QString& rules
         warn(TextPayloadSizeNotSet);
     model.rulesFile = readRulesFile(rulesPath, model.uplink, model.downlink);
     return model;
+}
+
+GridTable& rulesTable(RulesEditorModel& model, RulesPage page) {
+    return page == RulesPage::Uplink ? model.uplink : model.downlink;
+}
+
+void copyRulesRow(RulesEditorModel& model, RulesPage page, int row) {
+    Copy_Grid_Row(rulesTable(model, page), row);
+    model.Do_Copy_Uplink = page == RulesPage::Uplink;
+    model.Do_Copy_Downlink = page == RulesPage::Downlink;
+}
+
+bool pasteRulesRow(RulesEditorModel& model, RulesPage page, int row, const TextTable& texts,
+                   MessageBoxes& boxes, QWidget* parent) {
+    const bool copied = page == RulesPage::Uplink ? model.Do_Copy_Uplink : model.Do_Copy_Downlink;
+    return Paste_Grid_Row(rulesTable(model, page), row, copied, texts, boxes, parent);
 }
 
 std::optional<QString> Controllo_dati(const RulesEditorModel& model, const TextTable& texts) {

@@ -7,8 +7,11 @@
 #include <functional>
 #include <optional>
 
+class QWidget;
+
 namespace vaduvizu {
 
+class MessageBoxes;
 class TextTable;
 
 // Texts of the rules editor's opening and check.
@@ -56,6 +59,18 @@ void resetRulesTables(RulesEditorModel& model);
 // from the rules file. Throws FileError when either file cannot be read or parsed.
 RulesEditorModel openRulesEditor(const QString& parGenPath, const QString& rulesPath,
                                  const std::function<void(int textIndex)>& warn = {});
+
+// The editor's two pages, each with its table.
+enum class RulesPage { Uplink, Downlink };
+GridTable& rulesTable(RulesEditorModel& model, RulesPage page);
+
+// Copy Row on a page: fills Grid_Row_Buffer from the row and lets only this page's table take
+// the paste (the other page's copy flag is cleared).
+void copyRulesRow(RulesEditorModel& model, RulesPage page, int row);
+
+// Paste Row on a page, passing that page's copy flag to Paste_Grid_Row.
+bool pasteRulesRow(RulesEditorModel& model, RulesPage page, int row, const TextTable& texts,
+                   MessageBoxes& boxes, QWidget* parent = nullptr);
 
 // Checks the enabled rows of both tables before the first empty start byte, uplink first.
 // Returns the message of the first failing check ("Error row " + r + the check's text, the

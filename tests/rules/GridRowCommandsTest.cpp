@@ -187,3 +187,32 @@ TEST_F(GridPaste, RefusedPastesShowTheirErrorAndChangeNothing) {
 }
 
 } // namespace
+
+namespace {
+
+// A copied row can be pasted only into the table it came from, and only within one opening.
+TEST(RulesRowCopy, PastesOnlyIntoTheTableCopiedFrom) {
+    const TextTable texts;
+    RecordingMessageBoxes boxes;
+    RulesEditorModel model;
+    resetRulesTables(model);
+    model.uplink.setCell(1, UplinkColumn::StartByte, "8");
+    model.uplink.setCell(1, UplinkColumn::FPort, "5"); // hidden while the port is fixed
+
+    copyRulesRow(model, RulesPage::Uplink, 1);
+    EXPECT_FALSE(pasteRulesRow(model, RulesPage::Downlink, 2, texts, boxes));
+    EXPECT_TRUE(pasteRulesRow(model, RulesPage::Uplink, 2, texts, boxes));
+    EXPECT_EQ(model.uplink.cell(2, UplinkColumn::StartByte), "8");
+    EXPECT_EQ(model.uplink.cell(2, UplinkColumn::FPort), "5");
+
+    copyRulesRow(model, RulesPage::Downlink, 1);
+    EXPECT_FALSE(pasteRulesRow(model, RulesPage::Uplink, 3, texts, boxes));
+
+    // The buffer outlives the editor; the next opening needs a new copy.
+    RulesEditorModel reopened = openRulesEditor("", "");
+    EXPECT_FALSE(pasteRulesRow(reopened, RulesPage::Downlink, 1, texts, boxes));
+
+    ASSERT_EQ(boxes.texts(), QStringList(3, "Error!!! Copy a valid row before Paste it"));
+}
+
+} // namespace
