@@ -83,4 +83,15 @@ bool insertLosesLastRow(const GridTable& table) {
     return isGridRowInUse(table, table.rowCount() - 1);
 }
 
+std::optional<GridCell> nextGridField(const GridTable& table, GridCell focus) {
+    if (!isRecordRow(table, focus.row) || focus.column < 1 || focus.column >= table.columnCount())
+        return std::nullopt;
+    for (int column = focus.column + 1; column < table.columnCount(); ++column) {
+        if (!table.isColumnHidden(column))
+            return GridCell{focus.row, column};
+    }
+    const int nextRow = focus.row + 1 < table.rowCount() ? focus.row + 1 : 1;
+    return GridCell{nextRow, 1};
+}
+
 } // namespace vaduvizu

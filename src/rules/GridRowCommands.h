@@ -3,6 +3,7 @@
 #include "rules/GridTable.h"
 
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
@@ -48,5 +49,16 @@ bool isGridRowInUse(const GridTable& table, int row);
 // Insert_Grid_Row would drop the record in the table's last row; the editor asks text 1256
 // first instead of losing it without a word.
 bool insertLosesLastRow(const GridTable& table);
+
+// Where Enter moves the focus when the option to jump into the next field is on: the next
+// visible field column of the row, after the last visible one column 1 of the next row, after
+// the last row column 1 of row 1. nullopt (the focus stays) on the header row or the row-number
+// column. The caller consumes the key in every case.
+struct GridCell {
+    int row = 0;
+    int column = 0;
+    bool operator==(const GridCell&) const = default;
+};
+std::optional<GridCell> nextGridField(const GridTable& table, GridCell focus);
 
 } // namespace vaduvizu

@@ -216,3 +216,31 @@ TEST(RulesRowCopy, PastesOnlyIntoTheTableCopiedFrom) {
 }
 
 } // namespace
+
+namespace {
+
+struct JumpCase {
+    const char* name;
+    GridCell focus;
+    std::optional<GridCell> next;
+};
+
+class NextGridField : public ::testing::TestWithParam<JumpCase> {};
+
+// Uplink table with the port fixed: 256 record rows, column 8 hidden.
+TEST_P(NextGridField, MovesRightThenToTheNextRow) {
+    RulesEditorModel model;
+    resetRulesTables(model);
+    EXPECT_EQ(nextGridField(model.uplink, GetParam().focus), GetParam().next);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NextGridField,
+                         ::testing::Values(JumpCase{"Right", {3, 2}, GridCell{3, 3}},
+                                           JumpCase{"OverTheHiddenColumn", {3, 7}, GridCell{3, 9}},
+                                           JumpCase{"LastColumnToNextRow", {3, 9}, GridCell{4, 1}},
+                                           JumpCase{"LastRowToFirstRow", {256, 9}, GridCell{1, 1}},
+                                           JumpCase{"HeaderRowStays", {0, 2}, std::nullopt},
+                                           JumpCase{"NumberColumnStays", {5, 0}, std::nullopt}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+} // namespace
