@@ -6,6 +6,7 @@
 #include "texts/TextTable.h"
 
 #include <limits>
+#include <vector>
 
 namespace vaduvizu {
 
@@ -41,8 +42,8 @@ bool inRange(qint64 value, qint64 low, qint64 high) {
 // One check of a row: the column, its inclusive bounds, and the text that names it.
 struct RangeCheck {
     int column;
-    int low;
-    int high;
+    qint64 low;
+    qint64 high;
     int text;
     bool limitFollows; // the upper bound is appended to the message
 };
@@ -124,7 +125,7 @@ bool pasteRulesRow(RulesEditorModel& model, RulesPage page, int row, const TextT
 }
 
 std::optional<QString> Controllo_dati(const RulesEditorModel& model, const TextTable& texts) {
-    const int numByteLimit = model.MaxPayloadSize - 2;
+    const qint64 numByteLimit = qint64{model.MaxPayloadSize} - 2;
     const std::vector<RangeCheck> uplinkChecks = {
         {UplinkColumn::StartByte, 0, MaxStartByte, TextUplinkStartByte, false},
         {UplinkColumn::NumByte, 0, numByteLimit, TextUplinkNumByte, true},

@@ -64,24 +64,25 @@ TEST_P(RulesEditorOpening, ReadsPayloadAndPortAndResetsEveryRow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RulesEditorOpening,
-    ::testing::Values(OpeningCase{"NoParameterFile", {}, 0, true},
-                      OpeningCase{"FixedPort", parGen("51", "Fixed"), 51, true},
-                      OpeningCase{"VariableAnyCaseWithBlanks", parGen("242", "  vaRIable \t"), 242,
-                                  false},
-                      OpeningCase{"PayloadNotANumber", parGen("5l", "Variable"), 0, false},
-                      OpeningCase{"PayloadWithBlank", parGen(" 51", "Fixed"), 0, true},
-                      OpeningCase{"PayloadBeyondInt", parGen("4294967347", "Fixed"), 0, true},
-                      OpeningCase{"OtherPortTextIsFixed", parGen("11", "VARIABLES"), 11, true},
-                      OpeningCase{"ElementsMissing",
-                                  "<Par_Gen><LoRa_RF_Band>EU868</LoRa_RF_Band></Par_Gen>", 0, true},
-                      OpeningCase{"RootOfAnotherName",
-                                  "<Whatever><LoRa_Payload_Size>53</LoRa_Payload_Size>"
-                                  "<LoRa_FPort>VARIABLE</LoRa_FPort></Whatever>",
-                                  53, false},
-                      OpeningCase{"CommentBeforeRootYieldsDefaults",
-                                  "<!--x--><Par_Gen><LoRa_Payload_Size>53</LoRa_Payload_Size>"
-                                  "<LoRa_FPort>VARIABLE</LoRa_FPort></Par_Gen>",
-                                  0, true}),
+    ::testing::Values(
+        OpeningCase{"NoParameterFile", {}, 0, true},
+        OpeningCase{"FixedPort", parGen("51", "Fixed"), 51, true},
+        OpeningCase{"VariableAnyCaseWithBlanks", parGen("242", "  vaRIable \t"), 242, false},
+        OpeningCase{"PayloadNotANumber", parGen("5l", "Variable"), 0, false},
+        OpeningCase{"PayloadWithBlank", parGen(" 51", "Fixed"), 0, true},
+        OpeningCase{"PayloadBeyondInt", parGen("4294967347", "Fixed"), 0, true},
+        OpeningCase{"LowestIntPayload", parGen("-2147483648", "Fixed"), -2147483647 - 1, true},
+        OpeningCase{"OtherPortTextIsFixed", parGen("11", "VARIABLES"), 11, true},
+        OpeningCase{"ElementsMissing", "<Par_Gen><LoRa_RF_Band>EU868</LoRa_RF_Band></Par_Gen>", 0,
+                    true},
+        OpeningCase{"RootOfAnotherName",
+                    "<Whatever><LoRa_Payload_Size>53</LoRa_Payload_Size>"
+                    "<LoRa_FPort>VARIABLE</LoRa_FPort></Whatever>",
+                    53, false},
+        OpeningCase{"CommentBeforeRootYieldsDefaults",
+                    "<!--x--><Par_Gen><LoRa_Payload_Size>53</LoRa_Payload_Size>"
+                    "<LoRa_FPort>VARIABLE</LoRa_FPort></Par_Gen>",
+                    0, true}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // The warning comes before the rules file is read, as the editor shows it before filling.
@@ -187,6 +188,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {{1, {"Y", "abc", "1"}}},
                   {},
                   "Error row 1!! [LoraWAN Uplink] Start Byte must be between 0 and 1536"},
+        CheckCase{"LowestPayloadLimitDoesNotWrap",
+                  -2147483647 - 1,
+                  false,
+                  {{1, {"Y", "0", "0"}}},
+                  {},
+                  "Error row 1!! [LoraWAN Uplink] Number Byte must be between 0 and -2147483650"},
         CheckCase{"HugeNumberFails",
                   51,
                   false,
