@@ -4,22 +4,23 @@
 
 namespace vaduvizu::cli {
 
-// One entry per command; each command lives in its own file.
-// (Commands are added here as they are written.)
+// Each command lives in its own file.
 extern const Command TextsCommand;
 extern const Command LintLanguageCommand;
+extern const Command CheckCommand;
 
-static const Command Commands[] = {
-    {"help", "", "print this help", nullptr},
-    TextsCommand,
-    LintLanguageCommand,
+// Listed by address: the commands are defined in other files.
+static const Command* const Commands[] = {
+    &TextsCommand,
+    &LintLanguageCommand,
+    &CheckCommand,
 };
 
 static void printUsage(QTextStream& stream) {
-    stream << "Usage: vaduvizu-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
-    for (const Command& command : Commands)
-        stream << "  " << command.name << (command.usage[0] ? " " : "") << command.usage
-               << "\n      " << command.summary << "\n";
+    stream << "Usage: vaduvizu-cli COMMAND [ARGUMENTS]\n       vaduvizu-cli --help\n\nCommands:\n";
+    for (const Command* command : Commands)
+        stream << "  " << command->name << (command->usage[0] ? " " : "") << command->usage
+               << "\n      " << command->summary << "\n";
     stream.flush();
 }
 
@@ -38,12 +39,12 @@ static int run(const QStringList& arguments) {
         printUsage(out);
         return ExitOk;
     }
-    for (const Command& command : Commands) {
-        if (name != QLatin1String(command.name) || !command.run)
+    for (const Command* command : Commands) {
+        if (name != QLatin1String(command->name))
             continue;
         Io io{out, err};
         try {
-            const int code = command.run(arguments.mid(1), io);
+            const int code = command->run(arguments.mid(1), io);
             out.flush();
             err.flush();
             return code;

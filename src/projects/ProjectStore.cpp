@@ -17,11 +17,15 @@ constexpr int TextNameEmpty = 107;
 
 } // namespace
 
+ProjectFiles projectFilesIn(const QString& projectFolder) {
+    return {joinPath(projectFolder, QStringLiteral("ParGen.xml")),
+            joinPath(projectFolder, QStringLiteral("LoRaWAN_SetAccess.xml"))};
+}
+
 ProjectFiles Set_Files(const AppState& state) {
     if (!state.hasActiveProject())
         return {};
-    return {joinPath(state.activeProjectFolder, QStringLiteral("ParGen.xml")),
-            joinPath(state.activeProjectFolder, QStringLiteral("LoRaWAN_SetAccess.xml"))};
+    return projectFilesIn(state.activeProjectFolder);
 }
 
 bool isSafeProjectName(const QString& name) {

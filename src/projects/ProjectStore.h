@@ -15,6 +15,9 @@ struct ProjectFiles {
 };
 ProjectFiles Set_Files(const AppState& state);
 
+// The same paths inside any project folder (the command-line tool names the folder itself).
+ProjectFiles projectFilesIn(const QString& projectFolder);
+
 // False for a name that would not stay one folder below the projects folder: one holding
 // "/" or "\" (either, on every platform) or a NUL character, and "." or "..".
 bool isSafeProjectName(const QString& name);
