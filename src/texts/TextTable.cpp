@@ -2,6 +2,22 @@
 
 namespace vaduvizu {
 
+namespace {
+
+// Built once; every later fill shares it, so a language switch does not rebuild 6300 texts.
+const QStringList& defaultTexts() {
+    static const QStringList texts = [] {
+        QStringList list;
+        list.reserve(TextTable::Size);
+        for (int i = 0; i < TextTable::Size; ++i)
+            list.append(defaultText(i));
+        return list;
+    }();
+    return texts;
+}
+
+} // namespace
+
 TextTable::TextTable() {
     fillDefaults();
 }
@@ -15,10 +31,7 @@ void TextTable::set(int index, const QString& text) {
 }
 
 void TextTable::fillDefaults() {
-    m_texts.clear();
-    m_texts.reserve(Size);
-    for (int i = 0; i < Size; ++i)
-        m_texts.append(defaultText(i));
+    m_texts = defaultTexts();
 }
 
 } // namespace vaduvizu
