@@ -11,14 +11,14 @@ int runLintLanguage(const QStringList& args, Io& io) {
     if (args.size() != 1 || args.first().isEmpty() || args.first().startsWith(u'-'))
         throw UsageError{QStringLiteral("expects exactly one language file")};
     const QString& path = args.first();
-    LanguageFileText file;
+    QByteArray bytes;
     try {
-        file = readLanguageFile(path);
+        bytes = readLanguageFileBytes(path);
     } catch (const FileError& error) {
         io.err << error.message() << "\n";
         return ExitError;
     }
-    const QList<LintFinding> findings = lintLanguageText(file.text);
+    const QList<LintFinding> findings = lintLanguageFile(bytes);
     for (const LintFinding& finding : findings)
         io.out << path << ":" << finding.line << ": " << finding.message << "\n";
     return findings.isEmpty() ? ExitOk : ExitFindings;

@@ -62,10 +62,10 @@ bool isObviousComment(QStringView line) {
            trimmed.startsWith(u"//") || trimmed.startsWith(u"/#/") || trimmed.startsWith(u'[');
 }
 
-QList<LintFinding> lintLanguageText(QStringView text) {
+QList<LintFinding> lintLanguageFile(QByteArrayView bytes) {
     QList<LintFinding> findings;
     std::vector<int> lineOfEntry(TextTable::Size, 0);
-    forEachLine(text, [&](QStringView rawLine, int number) {
+    forEachLanguageLine(bytes, [&](QStringView rawLine, int number) {
         const QStringView line = trimLanguageText(rawLine);
         const LanguageLine reading = readLanguageLine(line);
         if (!reading.applies()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -32,8 +33,8 @@ struct LintFinding {
 // "/#/" or "[" after trimming): ignored by the loader, as their author meant.
 bool isObviousComment(QStringView line);
 
-// Every line of the decoded language file that the loader ignores or reads differently from
-// how it looks, in line order.
-QList<LintFinding> lintLanguageText(QStringView text);
+// Every line of the language file that the loader ignores or reads differently from how it
+// looks, in line order.
+QList<LintFinding> lintLanguageFile(QByteArrayView bytes);
 
 } // namespace vaduvizu

@@ -167,7 +167,7 @@ class LanguageEncodingTest : public testing::TestWithParam<EncodingCase> {};
 
 TEST_P(LanguageEncodingTest, ReadsTheTextsAsWritten) {
     const EncodingCase& c = GetParam();
-    EXPECT_EQ(decodeLanguageFile(c.bytes).encoding, c.encoding);
+    EXPECT_EQ(detectLanguageFileEncoding(c.bytes), c.encoding);
     TempDir dir;
     expectTable(tableAfterFile(dir, c.bytes), {{12, "Grüße €"}, {13, "Ende"}});
 }

@@ -26,7 +26,7 @@ class LanguageLintTest : public testing::TestWithParam<LintCase> {};
 
 TEST_P(LanguageLintTest, ReportsWhatTheLoaderDoesNotReadAsWritten) {
     std::vector<Found> found;
-    for (const LintFinding& finding : lintLanguageText(GetParam().text)) {
+    for (const LintFinding& finding : lintLanguageFile(GetParam().text.toUtf8())) {
         EXPECT_FALSE(finding.message.isEmpty());
         found.emplace_back(finding.line, finding.kind);
     }
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(LanguageLintTest, MessageNamesTheEntryActuallySet) {
-    const QList<LintFinding> findings = lintLanguageText(u"STR12=Hilfe");
+    const QList<LintFinding> findings = lintLanguageFile("STR12=Hilfe");
     ASSERT_EQ(findings.size(), 1);
     EXPECT_THAT(findings.first().message.toStdString(), testing::HasSubstr("entry 1:"));
 }
