@@ -53,20 +53,6 @@ IndexReading readIndex(QStringView chars, int& index) {
     return IndexReading::Number;
 }
 
-} // namespace
-
-QString windows1252ByTable(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        *out++ = value >= 0x80 && value <= 0x9F ? Windows1252High[value - 0x80] : value;
-    }
-    return text;
-}
-
-namespace {
-
 constexpr QByteArrayView Utf8Bom = "\xEF\xBB\xBF";
 
 // Decodes one line at a time into a buffer reused for every line.
@@ -103,10 +89,6 @@ private:
     QString m_text;
 };
 
-std::optional<QStringConverter::Encoding> markedEncoding(QByteArrayView bytes) {
-    return QStringConverter::encodingForData(bytes);
-}
-
 bool isValidUtf8(QByteArrayView bytes) {
     LineDecoder utf8(LanguageFileEncoding::Utf8);
     bool valid = true;
@@ -121,8 +103,19 @@ bool isValidUtf8(QByteArrayView bytes) {
 
 } // namespace
 
+QString windows1252ByTable(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        *out++ = value >= 0x80 && value <= 0x9F ? Windows1252High[value - 0x80] : value;
+    }
+    return text;
+}
+
 LanguageFileEncoding detectLanguageFileEncoding(QByteArrayView bytes) {
-    if (const std::optional<QStringConverter::Encoding> marked = markedEncoding(bytes)) {
+    if (const std::optional<QStringConverter::Encoding> marked =
+            QStringConverter::encodingForData(bytes)) {
         switch (*marked) {
         case QStringConverter::Utf16LE:
             return LanguageFileEncoding::Utf16LE;
@@ -154,7 +147,8 @@ LanguageFileEncoding forEachLanguageLine(QByteArrayView bytes,
         break;
     }
     default: {
-        QStringDecoder decoder(*markedEncoding(bytes)); // skips the byte-order mark
+        QStringDecoder decoder(
+            *QStringConverter::encodingForData(bytes)); // skips the byte-order mark
         const QString text = decoder.decode(bytes);
         forEachLine(QStringView(text), visit);
         break;
