@@ -89,6 +89,8 @@ private:
     QString m_text;
 };
 
+} // namespace
+
 bool isValidUtf8(QByteArrayView bytes) {
     LineDecoder utf8(LanguageFileEncoding::Utf8);
     bool valid = true;
@@ -100,8 +102,6 @@ bool isValidUtf8(QByteArrayView bytes) {
     });
     return valid;
 }
-
-} // namespace
 
 QString windows1252ByTable(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);

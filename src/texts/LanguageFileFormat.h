@@ -16,6 +16,9 @@ enum class LanguageFileEncoding { Utf8WithBom, Utf16LE, Utf16BE, Utf32, Utf8, Wi
 // are valid UTF-8, otherwise as Windows-1252 (the code page language files are written in).
 LanguageFileEncoding detectLanguageFileEncoding(QByteArrayView bytes);
 
+// True when the bytes hold no invalid or incomplete UTF-8 sequence.
+bool isValidUtf8(QByteArrayView bytes);
+
 // Latin-1 with the 32 characters that Windows-1252 places at 0x80 to 0x9F; used where Qt
 // offers no Windows-1252 decoder (a build without ICU).
 QString windows1252ByTable(QByteArrayView bytes);

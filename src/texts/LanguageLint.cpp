@@ -3,6 +3,7 @@
 #include "texts/LanguageFileFormat.h"
 #include "texts/TextTable.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vaduvizu {
@@ -54,6 +55,34 @@ LintFinding ignoredLine(QStringView line, const LanguageLine& reading) {
     return {};
 }
 
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
+
+// In a file read as Windows-1252, lines whose non-ASCII bytes are valid UTF-8 were most likely
+// written as UTF-8 and come out garbled ("Ã¤" for "ä").
+QList<LintFinding> utf8LinesReadAsWindows1252(QByteArrayView bytes) {
+    QList<int> utf8Lines;
+    int firstInvalid = 0;
+    forEachLine(bytes, [&](QByteArrayView line, int number) {
+        if (isAscii(line))
+            return;
+        if (isValidUtf8(line))
+            utf8Lines.append(number);
+        else if (firstInvalid == 0)
+            firstInvalid = number;
+    });
+    QList<LintFinding> findings;
+    for (const int number : utf8Lines)
+        findings.append({number, LintKind::Utf8ReadAsWindows1252,
+                         QStringLiteral("this line is written in UTF-8, but line %1 is not valid "
+                                        "UTF-8, so the whole file is read as Windows-1252 and "
+                                        "the non-ASCII characters of this line come out garbled")
+                             .arg(firstInvalid)});
+    return findings;
+}
+
 } // namespace
 
 bool isObviousComment(QStringView line) {
@@ -97,6 +126,12 @@ QList<LintFinding> lintLanguageFile(QByteArrayView bytes) {
                                  .arg(earlier)});
         earlier = number;
     });
+    if (detectLanguageFileEncoding(bytes) == LanguageFileEncoding::Windows1252) {
+        findings.append(utf8LinesReadAsWindows1252(bytes));
+        std::stable_sort(
+            findings.begin(), findings.end(),
+            [](const LintFinding& a, const LintFinding& b) { return a.line < b.line; });
+    }
     return findings;
 }
 

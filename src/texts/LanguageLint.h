@@ -18,9 +18,10 @@ enum class LintKind {
     EmptyText,
     OnlyComment,
     // The loader applies the line, but not as it looks.
-    DroppedBeforeEquals, // STR12=Hilfe sets entry 1
-    TextCutAtMark,       // text after a closing "¶" is lost
-    SetAgain,            // a later line for the same entry replaces an earlier one
+    DroppedBeforeEquals,   // STR12=Hilfe sets entry 1
+    TextCutAtMark,         // text after a closing "¶" is lost
+    SetAgain,              // a later line for the same entry replaces an earlier one
+    Utf8ReadAsWindows1252, // UTF-8 text in a file that another line makes Windows-1252
 };
 
 struct LintFinding {
