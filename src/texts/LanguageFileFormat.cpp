@@ -157,6 +157,23 @@ LanguageFileEncoding forEachLanguageLine(QByteArrayView bytes,
     return encoding;
 }
 
+LanguageFileText decodeLanguageFile(QByteArrayView bytes) {
+    const LanguageFileEncoding encoding = detectLanguageFileEncoding(bytes);
+    switch (encoding) {
+    case LanguageFileEncoding::Utf8:
+    case LanguageFileEncoding::Windows1252:
+        return {LineDecoder(encoding).decode(bytes).toString(), encoding};
+    default: {
+        QStringDecoder decoder(*QStringConverter::encodingForData(bytes)); // skips the mark
+        return {decoder.decode(bytes), encoding};
+    }
+    }
+}
+
+LanguageFileText readLanguageFile(const QString& path) {
+    return decodeLanguageFile(readLanguageFileBytes(path));
+}
+
 QByteArray readLanguageFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -19,6 +19,15 @@ LanguageFileEncoding detectLanguageFileEncoding(QByteArrayView bytes);
 // True when the bytes hold no invalid or incomplete UTF-8 sequence.
 bool isValidUtf8(QByteArrayView bytes);
 
+// A language file decoded as a whole, for callers that keep its text.
+struct LanguageFileText {
+    QString text;
+    LanguageFileEncoding encoding = LanguageFileEncoding::Utf8;
+};
+LanguageFileText decodeLanguageFile(QByteArrayView bytes);
+// The decoded language file at path; throws FileError when it cannot be read.
+LanguageFileText readLanguageFile(const QString& path);
+
 // Latin-1 with the 32 characters that Windows-1252 places at 0x80 to 0x9F; used where Qt
 // offers no Windows-1252 decoder (a build without ICU).
 QString windows1252ByTable(QByteArrayView bytes);

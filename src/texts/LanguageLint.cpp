@@ -91,10 +91,12 @@ bool isObviousComment(QStringView line) {
            trimmed.startsWith(u"//") || trimmed.startsWith(u"/#/") || trimmed.startsWith(u'[');
 }
 
-QList<LintFinding> lintLanguageFile(QByteArrayView bytes) {
-    QList<LintFinding> findings;
-    std::vector<int> lineOfEntry(TextTable::Size, 0);
-    forEachLanguageLine(bytes, [&](QStringView rawLine, int number) {
+namespace {
+
+// Judges the lines of one file, in order.
+class LineLinter {
+public:
+    void line(QStringView rawLine, int number) {
         const QStringView line = trimLanguageText(rawLine);
         const LanguageLine reading = readLanguageLine(line);
         if (!reading.applies()) {
@@ -102,30 +104,45 @@ QList<LintFinding> lintLanguageFile(QByteArrayView bytes) {
                 return;
             LintFinding finding = ignoredLine(line, reading);
             finding.line = number;
-            findings.append(finding);
+            m_findings.append(finding);
             return;
         }
         if (!isTrimmedAway(reading.droppedBeforeEquals))
-            findings.append(
+            m_findings.append(
                 {number, LintKind::DroppedBeforeEquals,
                  QStringLiteral("sets entry %1: the character \"%2\" directly before \"=\" is "
                                 "not read as part of the index; put a blank before \"=\"")
                      .arg(reading.index)
                      .arg(reading.droppedBeforeEquals)});
         if (const QStringView lost = trimLanguageText(reading.cutAfterMark); !lost.isEmpty())
-            findings.append({number, LintKind::TextCutAtMark,
-                             QStringLiteral("the text of entry %1 ends at \"\u00B6\"; \"%2\" "
-                                            "after it is dropped")
-                                 .arg(reading.index)
-                                 .arg(lost)});
-        int& earlier = lineOfEntry[reading.index];
+            m_findings.append({number, LintKind::TextCutAtMark,
+                               QStringLiteral("the text of entry %1 ends at \"\u00B6\"; \"%2\" "
+                                              "after it is dropped")
+                                   .arg(reading.index)
+                                   .arg(lost)});
+        int& earlier = m_lineOfEntry[reading.index];
         if (earlier != 0)
-            findings.append({number, LintKind::SetAgain,
-                             QStringLiteral("sets entry %1 again and replaces line %2")
-                                 .arg(reading.index)
-                                 .arg(earlier)});
+            m_findings.append({number, LintKind::SetAgain,
+                               QStringLiteral("sets entry %1 again and replaces line %2")
+                                   .arg(reading.index)
+                                   .arg(earlier)});
         earlier = number;
-    });
+    }
+
+    QList<LintFinding>& findings() { return m_findings; }
+
+private:
+    QList<LintFinding> m_findings;
+    std::vector<int> m_lineOfEntry = std::vector<int>(TextTable::Size, 0);
+};
+
+} // namespace
+
+QList<LintFinding> lintLanguageFile(QByteArrayView bytes) {
+    LineLinter linter;
+    forEachLanguageLine(bytes,
+                        [&linter](QStringView line, int number) { linter.line(line, number); });
+    QList<LintFinding>& findings = linter.findings();
     if (detectLanguageFileEncoding(bytes) == LanguageFileEncoding::Windows1252) {
         findings.append(utf8LinesReadAsWindows1252(bytes));
         std::stable_sort(
@@ -133,6 +150,12 @@ QList<LintFinding> lintLanguageFile(QByteArrayView bytes) {
             [](const LintFinding& a, const LintFinding& b) { return a.line < b.line; });
     }
     return findings;
+}
+
+QList<LintFinding> lintLanguageText(QStringView text) {
+    LineLinter linter;
+    forEachLine(text, [&linter](QStringView line, int number) { linter.line(line, number); });
+    return linter.findings();
 }
 
 } // namespace vaduvizu

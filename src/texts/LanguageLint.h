@@ -37,5 +37,7 @@ bool isObviousComment(QStringView line);
 // Every line of the language file that the loader ignores or reads differently from how it
 // looks, in line order.
 QList<LintFinding> lintLanguageFile(QByteArrayView bytes);
+// The same for a file already decoded; its encoding is not judged.
+QList<LintFinding> lintLanguageText(QStringView text);
 
 } // namespace vaduvizu

@@ -168,6 +168,9 @@ class LanguageEncodingTest : public testing::TestWithParam<EncodingCase> {};
 TEST_P(LanguageEncodingTest, ReadsTheTextsAsWritten) {
     const EncodingCase& c = GetParam();
     EXPECT_EQ(detectLanguageFileEncoding(c.bytes), c.encoding);
+    const LanguageFileText decoded = decodeLanguageFile(c.bytes);
+    EXPECT_EQ(decoded.encoding, c.encoding);
+    EXPECT_EQ(decoded.text, EncodedLines);
     TempDir dir;
     expectTable(tableAfterFile(dir, c.bytes), {{12, "Grüße €"}, {13, "Ende"}});
 }

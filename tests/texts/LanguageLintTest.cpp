@@ -66,9 +66,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(LanguageLintTest, MessageNamesTheEntryActuallySet) {
-    const QList<LintFinding> findings = lintLanguageFile("STR12=Hilfe");
-    ASSERT_EQ(findings.size(), 1);
-    EXPECT_THAT(findings.first().message.toStdString(), testing::HasSubstr("entry 1:"));
+    for (const QList<LintFinding>& findings :
+         {lintLanguageFile("STR12=Hilfe"), lintLanguageText(u"STR12=Hilfe")}) {
+        ASSERT_EQ(findings.size(), 1);
+        EXPECT_EQ(findings.first().kind, LintKind::DroppedBeforeEquals);
+        EXPECT_THAT(findings.first().message.toStdString(), testing::HasSubstr("entry 1:"));
+    }
 }
 
 } // namespace
