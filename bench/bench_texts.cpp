@@ -84,6 +84,8 @@ BENCHMARK(BM_ReadLanguageFileBytes)
 // Shows the usual table, keeps the medians and prints their ratio at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {} // plain text: often read from a log
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
