@@ -6,8 +6,13 @@ namespace vaduvizu::cli {
 
 // One entry per command; each command lives in its own file.
 // (Commands are added here as they are written.)
+extern const Command TextsCommand;
+extern const Command LintLanguageCommand;
+
 static const Command Commands[] = {
     {"help", "", "print this help", nullptr},
+    TextsCommand,
+    LintLanguageCommand,
 };
 
 static void printUsage(QTextStream& stream) {

@@ -4,6 +4,7 @@
 #include "texts/TextTable.h"
 
 #include <QString>
+#include <QStringView>
 
 namespace vaduvizu {
 
@@ -14,5 +15,8 @@ void Load_Texts(TextTable& table, AppState& state);
 // Applies the language file at path line by line; lines that change no entry are skipped.
 // A file that cannot be read changes nothing.
 void Read_Lng_File(TextTable& table, const QString& path);
+
+// Applies the decoded text of a language file, line by line in file order.
+void applyLanguageText(TextTable& table, QStringView text);
 
 } // namespace vaduvizu
