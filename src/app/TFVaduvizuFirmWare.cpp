@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/GeneralErrorHandler.h"
 #include "app/MessageBoxes.h"
+#include "app/PictureIcons.h"
 #include "app/ProductIdentity.h"
 #include "app/SettingsFile.h"
 #include "app/UrlOpener.h"
@@ -25,7 +26,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTimer>
 
 namespace vaduvizu {
@@ -75,10 +75,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, QPoint at, QSize size
     return button;
 }
 
-QPushButton* makePictureButton(QWidget* parent, const char* name, int left,
-                               QStyle::StandardPixmap icon) {
+QPushButton* makePictureButton(QWidget* parent, const char* name, int left, const QIcon& icon) {
     QPushButton* button = makeButton(parent, name, QPoint(left, 8), PictureButtonSize);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(icon);
     button->setIconSize(QSize(32, 32));
     return button;
 }
@@ -88,7 +87,10 @@ QFrame* makeShape(QWidget* parent, const char* name, QRect geometry, QFrame::Sha
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(geometry);
     frame->setFrameShape(shape);
-    frame->setStyleSheet(QStringLiteral("color: silver"));
+    frame->setFrameShadow(QFrame::Plain);
+    QPalette palette = frame->palette(); // a plain frame is drawn in the text colour
+    palette.setColor(QPalette::WindowText, QColor(0xc0, 0xc0, 0xc0));
+    frame->setPalette(palette);
     return frame;
 }
 
@@ -144,9 +146,9 @@ void TFVaduvizuFirmWare::createControls() {
     LL_Update->hide();
     connect(LL_Update, &QLabel::linkActivated, this, &TFVaduvizuFirmWare::LL_UpdateLinkClick);
 
-    Btn_Info = makePictureButton(this, "Btn_Info", 516, QStyle::SP_MessageBoxInformation);
-    Btn_Opz = makePictureButton(this, "Btn_Opz", 574, QStyle::SP_FileDialogDetailedView);
-    Btn_Close = makePictureButton(this, "Btn_Close", 632, QStyle::SP_DialogCloseButton);
+    Btn_Info = makePictureButton(this, "Btn_Info", 516, informationIcon());
+    Btn_Opz = makePictureButton(this, "Btn_Opz", 574, optionsIcon());
+    Btn_Close = makePictureButton(this, "Btn_Close", 632, closeIcon());
 
     L_Begin = makeLabel(this, "L_Begin", {16, 84}, 0, true, true);
     Shape2 = makeShape(this, "Shape2", QRect(80, 70, 348, 36), QFrame::Box);
