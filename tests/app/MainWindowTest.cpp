@@ -347,6 +347,45 @@ TEST_F(MainWindowTest, ALanguageSwitchRetranslatesEveryWindow) {
     }
 }
 
+// Picking a language in the options dialog re-translates every window at once; the current
+// language (and so the settings file) changes only with OK.
+TEST_F(MainWindowTest, ALanguagePickedInTheOptionsTakesEffectAtOnceAndIsKeptOnlyOnOk) {
+    dir.write("LANGUAGE/Deutsch.lng", "STR15 = Neu\nSTR100 = Neue Konfiguration\n");
+    dir.write("LANGUAGE/English.lng", "STR15 = New Configuration\n");
+    StartedApp& app = start();
+    app.window().show();
+    auto pickDeutsch = [](QDialog& dialog) {
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->objectName().startsWith("L_L") && label->text() == "Deutsch") {
+                QTest::mouseClick(label, Qt::LeftButton);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no language slot shows Deutsch";
+    };
+
+    for (const char* leaveWith : {"Btn_Cancel", "Btn_OK"}) {
+        QString opened;
+        QString languageWhileOpen;
+        onNextModalDialog(&opened, [&](QDialog& dialog) {
+            pickDeutsch(dialog);
+            languageWhileOpen = app.state().currentLanguage;
+            QTest::mouseClick(dialog.findChild<QPushButton*>(leaveWith), Qt::LeftButton);
+        });
+        click("Btn_Opz");
+
+        EXPECT_EQ(languageWhileOpen, "English") << leaveWith;
+        EXPECT_EQ(app.find<QPushButton>("Btn_New")->text(), "Neu") << leaveWith;
+        EXPECT_EQ(app.find<QDialog>("TFNew_Project")->windowTitle(), "Neue Konfiguration");
+        const bool ok = std::string(leaveWith) == "Btn_OK";
+        EXPECT_EQ(app.state().currentLanguage, ok ? "Deutsch" : "English");
+        EXPECT_EQ(readWritten(settingsPath()).values["lastlang/language"], ok ? "Deutsch" : "")
+            << "written on OK only";
+    }
+    ASSERT_EQ(app.boxes.shown.size(), 2u);
+    EXPECT_EQ(app.boxes.shown[0].kind, "confirm");
+}
+
 TEST_F(MainWindowTest, TheVersionCheckShowsOrHidesTheDownloadLinkAndRearmsForTwoHours) {
     dir.write("Vaduvizu.xml", settingsXml("", "1", "1"));
     StartedApp& app = start();
