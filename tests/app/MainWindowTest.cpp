@@ -186,6 +186,17 @@ TEST_F(MainWindowTest, TheTimerRunsOnlyWhenInternetAndUpdateCheckAreBothOn) {
     }
 }
 
+TEST_F(MainWindowTest, ARememberedLanguageWithoutItsFileFallsBackToEnglishAndIsWrittenSo) {
+    dir.write("Vaduvizu.xml", "<Conf_Settings><lastlang><language>Klingon</language></lastlang>"
+                              "</Conf_Settings>");
+    dir.write("LANGUAGE/English.lng", "STR15 = Start a configuration\n");
+    StartedApp& app = start();
+    EXPECT_EQ(app.state().currentLanguage, "English");
+    EXPECT_EQ(app.find<QPushButton>("Btn_New")->text(), "Start a configuration");
+    app.window().close();
+    EXPECT_EQ(readWritten(settingsPath()).values["lastlang/language"], "English");
+}
+
 class StepWithoutProjectTest : public MainWindowTest,
                                public testing::WithParamInterface<const char*> {};
 
