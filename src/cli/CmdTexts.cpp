@@ -31,7 +31,7 @@ int runTexts(const QStringList& args, Io& io) {
     TextTable table;
     if (!languageFile.isEmpty()) {
         try {
-            applyLanguageText(table, readLanguageFile(languageFile).text);
+            applyLanguageFile(table, readLanguageFileBytes(languageFile));
         } catch (const FileError& error) {
             io.err << error.message() << "\n";
             return ExitError;

@@ -7,8 +7,8 @@
 
 namespace vaduvizu {
 
-void applyLanguageText(TextTable& table, QStringView text) {
-    forEachLine(text, [&table](QStringView line, int) {
+void applyLanguageFile(TextTable& table, QByteArrayView bytes) {
+    forEachLanguageLine(bytes, [&table](QStringView line, int) {
         const LanguageLine reading = readLanguageLine(line);
         if (reading.applies())
             table.set(reading.index, reading.text);
@@ -16,18 +16,19 @@ void applyLanguageText(TextTable& table, QStringView text) {
 }
 
 void Read_Lng_File(TextTable& table, const QString& path) {
-    LanguageFileText file;
+    QByteArray bytes;
     try {
-        file = readLanguageFile(path);
+        bytes = readLanguageFileBytes(path);
     } catch (const FileError&) {
         return; // an unreadable language file changes nothing
     }
-    applyLanguageText(table, file.text);
+    applyLanguageFile(table, bytes);
 }
 
 void Load_Texts(TextTable& table, AppState& state) {
     table.fillDefaults();
-    const QString ownFile = state.languageFolder + u'/' + state.currentLanguage + QLatin1String(".lng");
+    const QString ownFile =
+        state.languageFolder + u'/' + state.currentLanguage + QLatin1String(".lng");
     if (QFileInfo(ownFile).isFile()) {
         Read_Lng_File(table, ownFile);
         return;

@@ -3,8 +3,8 @@
 #include "app/AppState.h"
 #include "texts/TextTable.h"
 
+#include <QByteArrayView>
 #include <QString>
-#include <QStringView>
 
 namespace vaduvizu {
 
@@ -16,7 +16,7 @@ void Load_Texts(TextTable& table, AppState& state);
 // A file that cannot be read changes nothing.
 void Read_Lng_File(TextTable& table, const QString& path);
 
-// Applies the decoded text of a language file, line by line in file order.
-void applyLanguageText(TextTable& table, QStringView text);
+// Applies the bytes of a language file, line by line in file order.
+void applyLanguageFile(TextTable& table, QByteArrayView bytes);
 
 } // namespace vaduvizu

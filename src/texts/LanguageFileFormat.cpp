@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QVarLengthArray>
 
 #include <array>
 #include <optional>
@@ -52,7 +53,55 @@ IndexReading readIndex(QStringView chars, int& index) {
     return IndexReading::Number;
 }
 
+constexpr QByteArrayView Utf8Bom = "\xEF\xBB\xBF";
+
+// Decodes one line at a time into a buffer reused for every line.
+class LineDecoder {
+public:
+    explicit LineDecoder(LanguageFileEncoding encoding) {
+        if (encoding == LanguageFileEncoding::Windows1252) {
+            m_decoder = QStringDecoder("windows-1252", QStringConverter::Flag::Stateless);
+            m_byTable = !m_decoder.isValid();
+        } else {
+            // The byte-order mark is skipped by the caller; a U+FEFF inside the file stays.
+            m_decoder = QStringDecoder(QStringConverter::Utf8,
+                                       QStringConverter::Flag::Stateless |
+                                           QStringConverter::Flag::ConvertInitialBom);
+        }
+    }
+
+    QStringView decode(QByteArrayView line) {
+        if (m_byTable) {
+            m_text = windows1252ByTable(line);
+            return m_text;
+        }
+        m_buffer.resize(m_decoder.requiredSpace(line.size()));
+        const QChar* end = m_decoder.appendToBuffer(m_buffer.data(), line);
+        return QStringView(m_buffer.data(), end - m_buffer.data());
+    }
+
+    bool hasError() const { return m_decoder.hasError(); }
+
+private:
+    QStringDecoder m_decoder;
+    bool m_byTable = false;
+    QVarLengthArray<QChar, 512> m_buffer;
+    QString m_text;
+};
+
 } // namespace
+
+bool isValidUtf8(QByteArrayView bytes) {
+    LineDecoder utf8(LanguageFileEncoding::Utf8);
+    bool valid = true;
+    forEachLine(bytes, [&](QByteArrayView line, int) {
+        if (valid) {
+            utf8.decode(line);
+            valid = !utf8.hasError();
+        }
+    });
+    return valid;
+}
 
 QString windows1252ByTable(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -64,47 +113,77 @@ QString windows1252ByTable(QByteArrayView bytes) {
     return text;
 }
 
-QString decodeWindows1252(QByteArrayView bytes) {
-    QStringDecoder decoder("windows-1252");
-    if (!decoder.isValid())
-        return windows1252ByTable(bytes);
-    return decoder.decode(bytes);
+LanguageFileEncoding detectLanguageFileEncoding(QByteArrayView bytes) {
+    if (const std::optional<QStringConverter::Encoding> marked =
+            QStringConverter::encodingForData(bytes)) {
+        switch (*marked) {
+        case QStringConverter::Utf16LE:
+            return LanguageFileEncoding::Utf16LE;
+        case QStringConverter::Utf16BE:
+            return LanguageFileEncoding::Utf16BE;
+        case QStringConverter::Utf32LE:
+        case QStringConverter::Utf32BE:
+            return LanguageFileEncoding::Utf32;
+        default:
+            return LanguageFileEncoding::Utf8WithBom;
+        }
+    }
+    return isValidUtf8(bytes) ? LanguageFileEncoding::Utf8 : LanguageFileEncoding::Windows1252;
+}
+
+LanguageFileEncoding forEachLanguageLine(QByteArrayView bytes,
+                                         const std::function<void(QStringView, int)>& visit) {
+    const LanguageFileEncoding encoding = detectLanguageFileEncoding(bytes);
+    switch (encoding) {
+    case LanguageFileEncoding::Utf8WithBom:
+        bytes = bytes.sliced(Utf8Bom.size());
+        [[fallthrough]];
+    case LanguageFileEncoding::Utf8:
+    case LanguageFileEncoding::Windows1252: {
+        // Line breaks are single bytes in these encodings, so lines are cut before decoding.
+        LineDecoder decoder(encoding);
+        forEachLine(bytes,
+                    [&](QByteArrayView line, int number) { visit(decoder.decode(line), number); });
+        break;
+    }
+    default: {
+        QStringDecoder decoder(
+            *QStringConverter::encodingForData(bytes)); // skips the byte-order mark
+        const QString text = decoder.decode(bytes);
+        forEachLine(QStringView(text), visit);
+        break;
+    }
+    }
+    return encoding;
 }
 
 LanguageFileText decodeLanguageFile(QByteArrayView bytes) {
-    if (const std::optional<QStringConverter::Encoding> marked =
-            QStringConverter::encodingForData(bytes)) {
-        QStringDecoder decoder(*marked); // skips the byte-order mark
-        LanguageFileText result{decoder.decode(bytes), LanguageFileEncoding::Utf8WithBom};
-        switch (*marked) {
-        case QStringConverter::Utf16LE:
-            result.encoding = LanguageFileEncoding::Utf16LE;
-            break;
-        case QStringConverter::Utf16BE:
-            result.encoding = LanguageFileEncoding::Utf16BE;
-            break;
-        case QStringConverter::Utf32LE:
-        case QStringConverter::Utf32BE:
-            result.encoding = LanguageFileEncoding::Utf32;
-            break;
-        default:
-            break;
-        }
-        return result;
+    const LanguageFileEncoding encoding = detectLanguageFileEncoding(bytes);
+    switch (encoding) {
+    case LanguageFileEncoding::Utf8:
+    case LanguageFileEncoding::Windows1252:
+        return {LineDecoder(encoding).decode(bytes).toString(), encoding};
+    default: {
+        QStringDecoder decoder(*QStringConverter::encodingForData(bytes)); // skips the mark
+        return {decoder.decode(bytes), encoding};
     }
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return {std::move(text), LanguageFileEncoding::Utf8};
-    return {decodeWindows1252(bytes), LanguageFileEncoding::Windows1252};
+    }
 }
 
 LanguageFileText readLanguageFile(const QString& path) {
+    return decodeLanguageFile(readLanguageFileBytes(path));
+}
+
+QByteArray readLanguageFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(
             QStringLiteral("Cannot read the language file %1: %2").arg(path, file.errorString()));
-    return decodeLanguageFile(file.readAll());
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(
+            QStringLiteral("Cannot read the language file %1: %2").arg(path, file.errorString()));
+    return bytes;
 }
 
 bool isTrimmedAway(QChar c) {

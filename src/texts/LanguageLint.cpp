@@ -3,6 +3,7 @@
 #include "texts/LanguageFileFormat.h"
 #include "texts/TextTable.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vaduvizu {
@@ -54,6 +55,34 @@ LintFinding ignoredLine(QStringView line, const LanguageLine& reading) {
     return {};
 }
 
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
+
+// In a file read as Windows-1252, lines whose non-ASCII bytes are valid UTF-8 were most likely
+// written as UTF-8 and come out garbled ("Ã¤" for "ä").
+QList<LintFinding> utf8LinesReadAsWindows1252(QByteArrayView bytes) {
+    QList<int> utf8Lines;
+    int firstInvalid = 0;
+    forEachLine(bytes, [&](QByteArrayView line, int number) {
+        if (isAscii(line))
+            return;
+        if (isValidUtf8(line))
+            utf8Lines.append(number);
+        else if (firstInvalid == 0)
+            firstInvalid = number;
+    });
+    QList<LintFinding> findings;
+    for (const int number : utf8Lines)
+        findings.append({number, LintKind::Utf8ReadAsWindows1252,
+                         QStringLiteral("this line is written in UTF-8, but line %1 is not valid "
+                                        "UTF-8, so the whole file is read as Windows-1252 and "
+                                        "the non-ASCII characters of this line come out garbled")
+                             .arg(firstInvalid)});
+    return findings;
+}
+
 } // namespace
 
 bool isObviousComment(QStringView line) {
@@ -62,10 +91,12 @@ bool isObviousComment(QStringView line) {
            trimmed.startsWith(u"//") || trimmed.startsWith(u"/#/") || trimmed.startsWith(u'[');
 }
 
-QList<LintFinding> lintLanguageText(QStringView text) {
-    QList<LintFinding> findings;
-    std::vector<int> lineOfEntry(TextTable::Size, 0);
-    forEachLine(text, [&](QStringView rawLine, int number) {
+namespace {
+
+// Judges the lines of one file, in order.
+class LineLinter {
+public:
+    void line(QStringView rawLine, int number) {
         const QStringView line = trimLanguageText(rawLine);
         const LanguageLine reading = readLanguageLine(line);
         if (!reading.applies()) {
@@ -73,31 +104,58 @@ QList<LintFinding> lintLanguageText(QStringView text) {
                 return;
             LintFinding finding = ignoredLine(line, reading);
             finding.line = number;
-            findings.append(finding);
+            m_findings.append(finding);
             return;
         }
         if (!isTrimmedAway(reading.droppedBeforeEquals))
-            findings.append(
+            m_findings.append(
                 {number, LintKind::DroppedBeforeEquals,
                  QStringLiteral("sets entry %1: the character \"%2\" directly before \"=\" is "
                                 "not read as part of the index; put a blank before \"=\"")
                      .arg(reading.index)
                      .arg(reading.droppedBeforeEquals)});
         if (const QStringView lost = trimLanguageText(reading.cutAfterMark); !lost.isEmpty())
-            findings.append({number, LintKind::TextCutAtMark,
-                             QStringLiteral("the text of entry %1 ends at \"\u00B6\"; \"%2\" "
-                                            "after it is dropped")
-                                 .arg(reading.index)
-                                 .arg(lost)});
-        int& earlier = lineOfEntry[reading.index];
+            m_findings.append({number, LintKind::TextCutAtMark,
+                               QStringLiteral("the text of entry %1 ends at \"\u00B6\"; \"%2\" "
+                                              "after it is dropped")
+                                   .arg(reading.index)
+                                   .arg(lost)});
+        int& earlier = m_lineOfEntry[reading.index];
         if (earlier != 0)
-            findings.append({number, LintKind::SetAgain,
-                             QStringLiteral("sets entry %1 again and replaces line %2")
-                                 .arg(reading.index)
-                                 .arg(earlier)});
+            m_findings.append({number, LintKind::SetAgain,
+                               QStringLiteral("sets entry %1 again and replaces line %2")
+                                   .arg(reading.index)
+                                   .arg(earlier)});
         earlier = number;
-    });
+    }
+
+    QList<LintFinding>& findings() { return m_findings; }
+
+private:
+    QList<LintFinding> m_findings;
+    std::vector<int> m_lineOfEntry = std::vector<int>(TextTable::Size, 0);
+};
+
+} // namespace
+
+QList<LintFinding> lintLanguageFile(QByteArrayView bytes) {
+    LineLinter linter;
+    forEachLanguageLine(bytes,
+                        [&linter](QStringView line, int number) { linter.line(line, number); });
+    QList<LintFinding>& findings = linter.findings();
+    if (detectLanguageFileEncoding(bytes) == LanguageFileEncoding::Windows1252) {
+        findings.append(utf8LinesReadAsWindows1252(bytes));
+        std::stable_sort(
+            findings.begin(), findings.end(),
+            [](const LintFinding& a, const LintFinding& b) { return a.line < b.line; });
+    }
     return findings;
+}
+
+QList<LintFinding> lintLanguageText(QStringView text) {
+    LineLinter linter;
+    forEachLine(text, [&linter](QStringView line, int number) { linter.line(line, number); });
+    return linter.findings();
 }
 
 } // namespace vaduvizu

@@ -167,7 +167,10 @@ class LanguageEncodingTest : public testing::TestWithParam<EncodingCase> {};
 
 TEST_P(LanguageEncodingTest, ReadsTheTextsAsWritten) {
     const EncodingCase& c = GetParam();
-    EXPECT_EQ(decodeLanguageFile(c.bytes).encoding, c.encoding);
+    EXPECT_EQ(detectLanguageFileEncoding(c.bytes), c.encoding);
+    const LanguageFileText decoded = decodeLanguageFile(c.bytes);
+    EXPECT_EQ(decoded.encoding, c.encoding);
+    EXPECT_EQ(decoded.text, EncodedLines);
     TempDir dir;
     expectTable(tableAfterFile(dir, c.bytes), {{12, "Grüße €"}, {13, "Ende"}});
 }
@@ -191,7 +194,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LanguageFileTest, OneInvalidSequenceMakesTheWholeFileWindows1252) {
     TempDir dir;
-    expectTable(tableAfterFile(dir, "STR12 = \xE4\nSTR13 = \xC3\xA4\n"), {{12, "ä"}, {13, "Ã¤"}});
+    // Valid UTF-8 first: the decision covers the lines before the invalid byte too.
+    expectTable(tableAfterFile(dir, "STR12 = \xC3\xA4\nSTR13 = \xE4\nSTR14 = Stra\xC3"),
+                {{12, "Ã¤"}, {13, "ä"}, {14, "StraÃ"}});
 }
 
 TEST(LanguageFileTest, Windows1252TableMatchesTheSystemCodePage) {

@@ -14,7 +14,7 @@ using Found = std::pair<int, LintKind>; // line number, kind
 
 struct LintCase {
     const char* name;
-    QString text;
+    QByteArray text; // the file's bytes
     std::vector<Found> expected;
 };
 
@@ -26,7 +26,7 @@ class LanguageLintTest : public testing::TestWithParam<LintCase> {};
 
 TEST_P(LanguageLintTest, ReportsWhatTheLoaderDoesNotReadAsWritten) {
     std::vector<Found> found;
-    for (const LintFinding& finding : lintLanguageText(GetParam().text)) {
+    for (const LintFinding& finding : lintLanguageFile(GetParam().text)) {
         EXPECT_FALSE(finding.message.isEmpty());
         found.emplace_back(finding.line, finding.kind);
     }
@@ -55,15 +55,23 @@ INSTANTIATE_TEST_SUITE_P(
         LintCase{"DroppedDigitHitsAnotherEntry",
                  "STR1 = A\r\nSTR12=B",
                  {{2, LintKind::DroppedBeforeEquals}, {2, LintKind::SetAgain}}},
+        LintCase{"Utf8LinesInAWindows1252File",
+                 "STR12 = Gr\xC3\xBC\xC3\x9F"
+                 "e\nSTR13 = Stra\xDF"
+                 "e\nSTR14 = A",
+                 {{1, LintKind::Utf8ReadAsWindows1252}}},
         LintCase{"LineNumbersCountEveryEnding",
                  "STR12 = A\rstr1 = x\r\n\nSTR=B\n",
                  {{2, LintKind::LowerCaseStr}, {4, LintKind::IndexNotANumber}}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(LanguageLintTest, MessageNamesTheEntryActuallySet) {
-    const QList<LintFinding> findings = lintLanguageText(u"STR12=Hilfe");
-    ASSERT_EQ(findings.size(), 1);
-    EXPECT_THAT(findings.first().message.toStdString(), testing::HasSubstr("entry 1:"));
+    for (const QList<LintFinding>& findings :
+         {lintLanguageFile("STR12=Hilfe"), lintLanguageText(u"STR12=Hilfe")}) {
+        ASSERT_EQ(findings.size(), 1);
+        EXPECT_EQ(findings.first().kind, LintKind::DroppedBeforeEquals);
+        EXPECT_THAT(findings.first().message.toStdString(), testing::HasSubstr("entry 1:"));
+    }
 }
 
 } // namespace
