@@ -404,9 +404,9 @@ TEST_F(MainWindowTest, TheVersionCheckShowsOrHidesTheDownloadLinkAndRearmsForTwo
     auto* timer = app.find<QTimer>("Timer_Update");
     auto* link = app.find<QLabel>("LL_Update");
 
-    app.http.answer = QStringLiteral("VER. 1.003");
+    app.http.answerWith("VER. 1.003");
     app.window().Timer_UpdateTimer();
-    EXPECT_EQ(app.http.requests, 1);
+    EXPECT_EQ(app.http.requested.size(), 1);
     EXPECT_TRUE(link->isVisible());
     EXPECT_THAT(link->text().toStdString(), testing::HasSubstr(downloadPageUrl().toStdString()));
     EXPECT_TRUE(timer->isActive());
@@ -415,7 +415,7 @@ TEST_F(MainWindowTest, TheVersionCheckShowsOrHidesTheDownloadLinkAndRearmsForTwo
     emit link->linkActivated(downloadPageUrl());
     EXPECT_EQ(app.urls.opened, QStringList{downloadPageUrl()});
 
-    app.http.answer = QStringLiteral("VER. 1.002");
+    app.http.answerWith("VER. 1.002");
     app.window().Timer_UpdateTimer();
     EXPECT_FALSE(link->isVisible());
     EXPECT_TRUE(timer->isActive());

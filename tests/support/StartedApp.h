@@ -2,8 +2,8 @@
 
 #include "app/Startup.h"
 #include "app/TFVaduvizuFirmWare.h"
+#include "support/FakeHttpClient.h"
 #include "support/RecordingMessageBoxes.h"
-#include "texts/HttpClient.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -19,17 +19,6 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace vaduvizu::test {
-
-// Answers every request with a fixed text and counts the requests.
-class FakeHttpClient : public HttpClient {
-public:
-    QString answer;
-    int requests = 0;
-    HttpAnswer get(const QString&) override {
-        ++requests;
-        return {true, answer.toUtf8()};
-    }
-};
 
 // The whole application started on an application folder, with recorded message boxes,
 // HTTP answers and opened addresses.
