@@ -5,8 +5,7 @@ namespace vaduvizu {
 namespace {
 
 // Built once per process; every fill shares it, so switching languages copies no texts.
-const QStringList& defaultTexts()
-{
+const QStringList& defaultTexts() {
     static const QStringList texts = [] {
         QStringList list;
         list.reserve(TextTable::Size);
@@ -19,12 +18,20 @@ const QStringList& defaultTexts()
 
 } // namespace
 
-TextTable::TextTable() { fillDefaults(); }
+TextTable::TextTable() {
+    fillDefaults();
+}
 
-const QString& TextTable::text(int index) const { return m_texts.at(index); }
+const QString& TextTable::text(int index) const {
+    return m_texts.at(index);
+}
 
-void TextTable::set(int index, const QString& text) { m_texts[index] = text; }
+void TextTable::set(int index, const QString& text) {
+    m_texts[index] = text;
+}
 
-void TextTable::fillDefaults() { m_texts = defaultTexts(); }
+void TextTable::fillDefaults() {
+    m_texts = defaultTexts();
+}
 
 } // namespace vaduvizu
