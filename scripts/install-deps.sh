@@ -24,5 +24,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# A freshly booted machine may still be running its own apt jobs: wait for their lock.
+apt_options=(-o DPkg::Lock::Timeout=600)
+apt-get "${apt_options[@]}" update -qq
+apt-get "${apt_options[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
