@@ -138,7 +138,11 @@ INSTANTIATE_TEST_SUITE_P(Table, LanguagePaging,
                                          PagingCase{6, 0, 6, 0, "Page 1 / 1", false, false},
                                          PagingCase{13, 1, 6, 6, "Page 2 / 3", true, true},
                                          PagingCase{13, 2, 1, 12, "Page 3 / 3", true, false},
-                                         PagingCase{0, 0, 0, 0, "Page 1 / 0", false, false}));
+                                         PagingCase{0, 0, 0, 0, "Page 1 / 0", false, false}),
+                         [](const testing::TestParamInfo<PagingCase>& test) {
+                             return "Files" + std::to_string(test.param.files) + "Next" +
+                                    std::to_string(test.param.nextClicks);
+                         });
 
 TEST_F(SoftOptionsTest, PreviousGoesBackAndEachShowingStartsOnPageOne) {
     writeLanguages({"A", "B", "C", "D", "E", "F", "G"});
@@ -281,7 +285,11 @@ INSTANTIATE_TEST_SUITE_P(Table, CheckBoxRule,
                          testing::Values(CheckBoxCase{false, false, false, false},
                                          CheckBoxCase{false, true, false, false},
                                          CheckBoxCase{true, false, true, false},
-                                         CheckBoxCase{true, true, true, true}));
+                                         CheckBoxCase{true, true, true, true}),
+                         [](const testing::TestParamInfo<CheckBoxCase>& test) {
+                             return std::string(test.param.internet ? "Internet" : "NoInternet") +
+                                    (test.param.update ? "Update" : "NoUpdate");
+                         });
 
 TEST_F(SoftOptionsTest, UntickingInternetKeepsTheUpdateTickThatOKStores) {
     state.enableInternet = true;
