@@ -4,10 +4,17 @@
 
 namespace vaduvizu::cli {
 
+extern const Command BuildCommand;
+extern const Command InspectCommand;
+extern const Command JobCommand;
+
 // One entry per command; each command lives in its own file.
 // (Commands are added here as they are written.)
 static const Command Commands[] = {
     {"help", "", "print this help", nullptr},
+    BuildCommand,
+    JobCommand,
+    InspectCommand,
 };
 
 static void printUsage(QTextStream& stream) {
