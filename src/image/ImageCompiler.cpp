@@ -58,23 +58,54 @@ private:
     QString m_path;
 };
 
-std::optional<std::int32_t> attributeInteger(const pugi::xml_node& rule, const char* name) {
-    const pugi::xml_attribute attribute = rule.attribute(name);
-    if (!attribute)
-        return std::nullopt;
-    return decimalInteger(QString::fromUtf8(attribute.value()));
+// The attributes of one rule, found in one pass over them (the first of each name counts);
+// nullptr stands for a missing attribute.
+struct RuleAttributes {
+    const char* enable = nullptr;
+    const char* startByte = nullptr;
+    const char* numByte = nullptr;
+    const char* onChange = nullptr;
+    const char* onCmd = nullptr;
+    const char* onTimer = nullptr;
+    const char* time = nullptr;
+    const char* fport = nullptr;
+
+    explicit RuleAttributes(const pugi::xml_node& rule) {
+        using Member = const char* RuleAttributes::*;
+        static constexpr std::pair<std::string_view, Member> Names[] = {
+            {"Enable", &RuleAttributes::enable},   {"StartByte", &RuleAttributes::startByte},
+            {"NumByte", &RuleAttributes::numByte}, {"OnChange", &RuleAttributes::onChange},
+            {"OnCMD", &RuleAttributes::onCmd},     {"OnTimer", &RuleAttributes::onTimer},
+            {"Time", &RuleAttributes::time},       {"FPort", &RuleAttributes::fport},
+        };
+        for (const pugi::xml_attribute& attribute : rule.attributes()) {
+            const std::string_view name = attribute.name();
+            for (const auto& [known, member] : Names)
+                if (name == known) {
+                    if (!(this->*member))
+                        this->*member = attribute.value();
+                    break;
+                }
+        }
+    }
+};
+
+std::int32_t integerOr(const char* text, std::int32_t fallback) {
+    return text ? decimalInteger(std::string_view(text)).value_or(fallback) : fallback;
+}
+
+bool isY(std::string_view text) {
+    return text == "Y" || text == "y";
 }
 
 // The rule is in force when Enable, trimmed and upper-cased, is "Y", or when it is missing.
-bool ruleTaken(const pugi::xml_node& rule) {
-    const pugi::xml_attribute enable = rule.attribute("Enable");
-    return !enable || upperAscii(trimmedText(QString::fromUtf8(enable.value()))) == u"Y";
+bool ruleTaken(const RuleAttributes& rule) {
+    return !rule.enable || isY(trimmedText(std::string_view(rule.enable)));
 }
 
 // A trigger is set when its text, upper-cased but not trimmed, is "Y".
-bool triggerSet(const pugi::xml_node& rule, const char* name) {
-    const pugi::xml_attribute attribute = rule.attribute(name);
-    return attribute && upperAscii(QString::fromUtf8(attribute.value())) == u"Y";
+std::uint8_t triggerBit(const char* text, std::uint8_t bit) {
+    return text && isY(text) ? bit : 0;
 }
 
 enum class Direction { Uplink, Downlink };
@@ -83,8 +114,11 @@ enum class Direction { Uplink, Downlink };
 std::uint16_t readRuleList(const pugi::xml_node& list, Direction direction, bool variablePort,
                            std::span<RuleEntry, RuleTableEntries> table, const QString& path) {
     std::size_t count = 0;
-    for (pugi::xml_node rule = list.first_child(); rule; rule = rule.next_sibling()) {
-        if (rule.type() != pugi::node_element || !ruleTaken(rule))
+    for (pugi::xml_node node = list.first_child(); node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_element)
+            continue;
+        const RuleAttributes rule(node);
+        if (!ruleTaken(rule))
             continue;
         if (count == table.size())
             throw ImageBuildError(
@@ -93,22 +127,16 @@ std::uint16_t readRuleList(const pugi::xml_node& list, Direction direction, bool
                     .arg(nativePath(path), QLatin1String(list.name()))
                     .arg(table.size()));
         RuleEntry& entry = table[count++];
-        entry.startByte =
-            static_cast<std::uint16_t>(attributeInteger(rule, "StartByte").value_or(0));
-        entry.numBytes = static_cast<std::uint16_t>(attributeInteger(rule, "NumByte").value_or(0));
+        entry.startByte = static_cast<std::uint16_t>(integerOr(rule.startByte, 0));
+        entry.numBytes = static_cast<std::uint16_t>(integerOr(rule.numByte, 0));
         if (direction == Direction::Uplink) {
-            entry.triggers = 0;
-            if (triggerSet(rule, "OnChange"))
-                entry.triggers |= TriggerOnChange;
-            if (triggerSet(rule, "OnCMD"))
-                entry.triggers |= TriggerOnCommand;
-            if (triggerSet(rule, "OnTimer"))
-                entry.triggers |= TriggerOnTimer;
-            entry.time = static_cast<std::uint32_t>(attributeInteger(rule, "Time").value_or(30));
+            entry.triggers = triggerBit(rule.onChange, TriggerOnChange) |
+                             triggerBit(rule.onCmd, TriggerOnCommand) |
+                             triggerBit(rule.onTimer, TriggerOnTimer);
+            entry.time = static_cast<std::uint32_t>(integerOr(rule.time, 30));
         }
         entry.framePort = variablePort
-                              ? static_cast<std::uint8_t>(
-                                    attributeInteger(rule, "FPort").value_or(DefaultFramePort))
+                              ? static_cast<std::uint8_t>(integerOr(rule.fport, DefaultFramePort))
                               : DefaultFramePort;
     }
     return static_cast<std::uint16_t>(count);

@@ -73,22 +73,28 @@ QString upperAscii(const QString& text) {
     return result;
 }
 
-std::optional<std::int32_t> decimalInteger(const QString& text) {
-    qsizetype i = 0;
+std::string_view trimmedText(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<std::int32_t> decimalInteger(std::string_view text) {
     bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
-        ++i;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
     }
-    if (i == text.size())
+    if (text.empty())
         return std::nullopt;
     std::int64_t value = 0;
     const std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    for (; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        if (u < u'0' || u > u'9')
+    for (const char c : text) {
+        if (c < '0' || c > '9')
             return std::nullopt;
-        value = value * 10 + (u - u'0');
+        value = value * 10 + (c - '0');
         if (value > limit)
             return std::nullopt;
     }
@@ -97,6 +103,11 @@ std::optional<std::int32_t> decimalInteger(const QString& text) {
     if (value > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(value);
+}
+
+std::optional<std::int32_t> decimalInteger(const QString& text) {
+    const QByteArray bytes = text.toUtf8(); // a non-ASCII digit becomes non-digit bytes
+    return decimalInteger(std::string_view(bytes.constData(), bytes.size()));
 }
 
 std::uint8_t Get_Band_Code(const QString& text) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 
 namespace vaduvizu::image {
 
@@ -17,8 +18,13 @@ QString trimmedText(const QString& text);
 QString upperAscii(const QString& text);
 
 // The whole text as a decimal integer with an optional sign, within 32 signed bits;
-// nullopt for anything else (blanks included).
+// nullopt for anything else (blanks included). The second form takes UTF-8 bytes, as the
+// rules file's attributes come, without building a QString for each of them.
 std::optional<std::int32_t> decimalInteger(const QString& text);
+std::optional<std::int32_t> decimalInteger(std::string_view text);
+
+// UTF-8 bytes without the blanks, TABs, line breaks and control characters at both ends.
+std::string_view trimmedText(std::string_view text);
 
 // Byte codes of the LoRaWAN settings; any text outside the lists gives 0.
 std::uint8_t Get_Band_Code(const QString& text);

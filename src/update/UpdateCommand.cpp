@@ -39,7 +39,7 @@ bool Check_Config_LoraWAN(const QString& projectFolder) {
             continue;
         const pugi::xml_attribute numByte = rule.attribute("NumByte");
         const long long count =
-            numByte ? image::decimalInteger(QString::fromUtf8(numByte.value())).value_or(-1) : -1;
+            numByte ? image::decimalInteger(std::string_view(numByte.value())).value_or(-1) : -1;
         if (count < 0 || count > static_cast<long long>(payload) - 2)
             return false;
     }
