@@ -253,17 +253,16 @@ void ImageCompiler::Write_Images() const {
     if (m_parameterLength == 0 || m_rulesLength == 0)
         throw std::logic_error("Write_Images without a successful Build_Images");
     const QString bin = QDir(m_projectFolder).filePath(QLatin1String(BinFolderName));
+    const QDir folder(bin);
+    const QString parameterFile = folder.filePath(QLatin1String(ParameterImageName));
     if (!QFileInfo(bin).isDir())
-        throw FileError(QStringLiteral("Cannot write the device images: the folder \"%1\" does "
-                                       "not exist.")
-                            .arg(nativePath(bin)));
+        throw FileError(QStringLiteral("Cannot write \"%1\": the folder \"%2\" does not exist.")
+                            .arg(nativePath(parameterFile), nativePath(bin)));
     const auto bytes = [](const std::vector<std::uint8_t>& buffer, std::size_t length) {
         return QByteArray::fromRawData(reinterpret_cast<const char*>(buffer.data()),
                                        static_cast<qsizetype>(length));
     };
-    const QDir folder(bin);
-    saveFile(folder.filePath(QLatin1String(ParameterImageName)),
-             bytes(m_parameterBuffer, m_parameterLength));
+    saveFile(parameterFile, bytes(m_parameterBuffer, m_parameterLength));
     saveFile(folder.filePath(QLatin1String(RulesImageName)), bytes(m_rulesBuffer, m_rulesLength));
 }
 

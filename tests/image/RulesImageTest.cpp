@@ -424,7 +424,8 @@ TEST_F(ImageFiles, MissingBinFolderIsReportedAndNotCreated) {
         compiler.Write_Images();
         FAIL() << "a missing bin folder must be reported";
     } catch (const FileError& error) {
-        EXPECT_TRUE(error.message().contains("bin")) << error.what();
+        EXPECT_TRUE(error.message().contains("bank1.bin")) << error.what();
+        EXPECT_TRUE(error.message().contains("does not exist")) << error.what();
     }
     EXPECT_FALSE(QFileInfo::exists(project.file("bin")));
 }
