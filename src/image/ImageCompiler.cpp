@@ -238,10 +238,16 @@ void ImageCompiler::Read_Rules_File(std::uint32_t base) {
     const pugi::xml_node downlink = root.child("LoRaWAN_Downlink");
     for (const auto& [list, name] :
          {std::pair{uplink, "LoRaWAN_Uplink"}, std::pair{downlink, "LoRaWAN_Downlink"}})
-        if (!list)
-            throw ImageBuildError(QStringLiteral("\"%1\": the rules file has no list %2 below "
-                                                 "its root element. No image was built.")
-                                      .arg(nativePath(path), QLatin1String(name)));
+        if (!list) {
+            // The first node is the root; say so when something else comes before the root.
+            const QString where = root.type() == pugi::node_element
+                                      ? QStringLiteral("below its root element")
+                                      : QStringLiteral("because its first node is not the root "
+                                                       "element");
+            throw ImageBuildError(
+                QStringLiteral("\"%1\": the rules file has no list %2 %3. No image was built.")
+                    .arg(nativePath(path), QLatin1String(name), where));
+        }
 
     const bool variablePort = lora.variableFramePort == 1;
     lora.uplinkCount = readRuleList(uplink, Direction::Uplink, variablePort, m_rules.uplink, path);

@@ -355,6 +355,7 @@ TEST_F(RulesImageBuild, FullTablesAreTakenAndOneMoreRuleIsRefused) {
 struct MissingListCase {
     const char* xml;
     const char* list;
+    const char* where = "below its root element";
 };
 
 class MissingList : public RulesImageBuild, public testing::WithParamInterface<MissingListCase> {};
@@ -363,6 +364,7 @@ TEST_P(MissingList, RefusesTheBuildNamingTheList) {
     project.writeRulesXml(GetParam().xml);
     const QString message = refusal();
     EXPECT_TRUE(message.contains(GetParam().list)) << message.toStdString();
+    EXPECT_TRUE(message.contains(GetParam().where)) << message.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -374,7 +376,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "LoRaWAN_Uplink"},
         MissingListCase{"<!-- c --><LoRaWAN_Set_Access><LoRaWAN_Uplink/><LoRaWAN_Downlink/>"
                         "</LoRaWAN_Set_Access>",
-                        "LoRaWAN_Uplink"},
+                        "LoRaWAN_Uplink", "first node is not the root element"},
         MissingListCase{"<Other><Uplink/><LoRaWAN_Downlink/></Other>", "LoRaWAN_Uplink"}));
 
 TEST_F(RulesImageBuild, ListsInAnyOrderBelowAnyRootAreRead) {
