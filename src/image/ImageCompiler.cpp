@@ -192,10 +192,10 @@ void ImageCompiler::Read_Parameter_File() {
         lora.variableFramePort = 1;
 
     std::span<std::uint8_t> record = m_parameters.bytes;
-    putLe32(record, ParameterRecord::SerialSpeedEntryOffset, 19200);
-    record[ParameterRecord::ByteTableAEntryOffset] = 0;
-    record[ParameterRecord::ByteTableBEntryOffset] = 1;
-    record[ParameterRecord::ByteTableCEntryOffset] = 8;
+    putLe32(record, ParameterRecord::WordTableEntry6Offset, 19200);
+    record[ParameterRecord::ByteTable1Entry6Offset] = 0;
+    record[ParameterRecord::ByteTable2Entry6Offset] = 1;
+    record[ParameterRecord::EightBytesEntry6Offset] = 8;
 
     struct Octets {
         const char* prefix;

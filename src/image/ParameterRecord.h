@@ -23,10 +23,10 @@ struct ParameterRecord {
     static constexpr std::size_t PortCopyOffset = 0x038;
 
     // Fixed table entries the parameter pass stores when the parameter file exists.
-    static constexpr std::size_t SerialSpeedEntryOffset = 0x1A4; // 19200
-    static constexpr std::size_t ByteTableAEntryOffset = 0x1AD;  // 0
-    static constexpr std::size_t ByteTableBEntryOffset = 0x1B3;  // 1
-    static constexpr std::size_t ByteTableCEntryOffset = 0x1B9;  // 8
+    static constexpr std::size_t WordTableEntry6Offset = 0x1A4;  // 19200
+    static constexpr std::size_t ByteTable1Entry6Offset = 0x1AD; // 0
+    static constexpr std::size_t ByteTable2Entry6Offset = 0x1B3; // 1
+    static constexpr std::size_t EightBytesEntry6Offset = 0x1B9; // 8
 
     // Every byte back to the default of the format (0x65C and the checksum become zero).
     void Set_Default_Parameters();
