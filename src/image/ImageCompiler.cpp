@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 
@@ -71,21 +72,33 @@ struct RuleAttributes {
     const char* fport = nullptr;
 
     explicit RuleAttributes(const pugi::xml_node& rule) {
-        using Member = const char* RuleAttributes::*;
-        static constexpr std::pair<std::string_view, Member> Names[] = {
-            {"Enable", &RuleAttributes::enable},   {"StartByte", &RuleAttributes::startByte},
-            {"NumByte", &RuleAttributes::numByte}, {"OnChange", &RuleAttributes::onChange},
-            {"OnCMD", &RuleAttributes::onCmd},     {"OnTimer", &RuleAttributes::onTimer},
-            {"Time", &RuleAttributes::time},       {"FPort", &RuleAttributes::fport},
-        };
-        for (const pugi::xml_attribute& attribute : rule.attributes()) {
-            const std::string_view name = attribute.name();
-            for (const auto& [known, member] : Names)
-                if (name == known) {
-                    if (!(this->*member))
-                        this->*member = attribute.value();
-                    break;
-                }
+        for (pugi::xml_attribute a = rule.first_attribute(); a; a = a.next_attribute())
+            if (const char** slot = slotFor(a.name()); slot && !*slot)
+                *slot = a.value();
+    }
+
+private:
+    // Where the value of the attribute called name goes, or nullptr for other attributes.
+    const char** slotFor(const char* name) {
+        const auto is = [name](const char* known) { return std::strcmp(name, known) == 0; };
+        switch (name[0]) {
+        case 'E':
+            return is("Enable") ? &enable : nullptr;
+        case 'S':
+            return is("StartByte") ? &startByte : nullptr;
+        case 'N':
+            return is("NumByte") ? &numByte : nullptr;
+        case 'O':
+            return is("OnChange")  ? &onChange
+                   : is("OnCMD")   ? &onCmd
+                   : is("OnTimer") ? &onTimer
+                                   : nullptr;
+        case 'T':
+            return is("Time") ? &time : nullptr;
+        case 'F':
+            return is("FPort") ? &fport : nullptr;
+        default:
+            return nullptr;
         }
     }
 };
