@@ -8,12 +8,13 @@ namespace vaduvizu::cli {
 extern const Command TextsCommand;
 extern const Command LintLanguageCommand;
 extern const Command CheckCommand;
+extern const Command BuildCommand;
+extern const Command JobCommand;
+extern const Command InspectCommand;
 
 // Listed by address: the commands are defined in other files.
 static const Command* const Commands[] = {
-    &TextsCommand,
-    &LintLanguageCommand,
-    &CheckCommand,
+    &TextsCommand, &LintLanguageCommand, &CheckCommand, &BuildCommand, &JobCommand, &InspectCommand,
 };
 
 static void printUsage(QTextStream& stream) {

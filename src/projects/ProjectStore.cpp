@@ -18,8 +18,10 @@ constexpr int TextNameEmpty = 107;
 } // namespace
 
 ProjectFiles projectFilesIn(const QString& projectFolder) {
+    const QString bin = joinPath(projectFolder, QStringLiteral("bin"));
     return {joinPath(projectFolder, QStringLiteral("ParGen.xml")),
-            joinPath(projectFolder, QStringLiteral("LoRaWAN_SetAccess.xml"))};
+            joinPath(projectFolder, QStringLiteral("LoRaWAN_SetAccess.xml")), bin,
+            joinPath(bin, QStringLiteral("bank1.bin")), joinPath(bin, QStringLiteral("bank2.bin"))};
 }
 
 ProjectFiles Set_Files(const AppState& state) {
@@ -46,7 +48,7 @@ int createProject(AppState& state, const QString& name) {
         return TextFolderExists;
     if (!QDir().mkdir(folder))
         return TextNameRefused;
-    QDir().mkdir(joinPath(folder, QStringLiteral("bin"))); // a failure here is not reported
+    QDir().mkdir(projectFilesIn(folder).binFolder); // a failure here is not reported
     setActiveProject(state, name);
     return 0;
 }

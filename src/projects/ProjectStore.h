@@ -10,8 +10,11 @@ namespace vaduvizu {
 // Paths of the project files, derived from the active project folder (empty while no
 // project is active).
 struct ProjectFiles {
-    QString parameterFile; // ParGen.xml
-    QString rulesFile;     // LoRaWAN_SetAccess.xml
+    QString parameterFile;  // ParGen.xml
+    QString rulesFile;      // LoRaWAN_SetAccess.xml
+    QString binFolder;      // bin, created with the project
+    QString parameterImage; // bin/bank1.bin
+    QString rulesImage;     // bin/bank2.bin
 };
 ProjectFiles Set_Files(const AppState& state);
 
