@@ -9,6 +9,7 @@
 #include "app/ProductIdentity.h"
 #include "app/SettingsFile.h"
 #include "app/UrlOpener.h"
+#include "image/ImageCompiler.h"
 #include "parameters/TFParGen.h"
 #include "projects/TFNew_Project.h"
 #include "projects/TFOpenConf.h"
@@ -20,6 +21,7 @@
 #include "texts/TextTable.h"
 #include "texts/VersionCheck.h"
 #include "update/TFBoot.h"
+#include "update/UpdateCommand.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -98,7 +100,7 @@ QFrame* makeShape(QWidget* parent, const char* name, QRect geometry, QFrame::Sha
 
 TFVaduvizuFirmWare::TFVaduvizuFirmWare(AppContext& context, const QString& applicationFolder,
                                        QWidget* parent)
-    : QWidget(parent), m_context(context) {
+    : QWidget(parent), m_context(context), m_compiler(std::make_unique<image::ImageCompiler>()) {
     setObjectName(QStringLiteral("TFVaduvizuFirmWare"));
     FormCreate(applicationFolder);
 }
@@ -332,6 +334,23 @@ void TFVaduvizuFirmWare::Open_Project() {
     setActiveProject(m_context.state, m_openConf->Name_Conf());
     Show_Active_Project();
     Set_Files();
+}
+
+void TFVaduvizuFirmWare::Update_Device() {
+    const UpdateDeviceResult result =
+        vaduvizu::Update_Device(*m_compiler, m_context.state.activeProjectFolder);
+    switch (result.outcome) {
+    case UpdateDeviceResult::Outcome::PayloadCheckFailed:
+        m_context.boxes.error(this, m_context.texts[PayloadCheckFailedText]);
+        return;
+    case UpdateDeviceResult::Outcome::Failed:
+        // No stale image may reach the device: the update dialog stays closed.
+        m_context.boxes.error(this, result.message);
+        return;
+    case UpdateDeviceResult::Outcome::ImagesWritten:
+        m_boot->exec();
+        return;
+    }
 }
 
 void TFVaduvizuFirmWare::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include "projects/ProjectStore.h"
 
 #include <QWidget>
+#include <memory>
 
 class QFrame;
 class QLabel;
@@ -20,6 +21,9 @@ class TFSoftOptions;
 class TFParGen;
 class TFBoot;
 class TFLoRa_Set_Access;
+namespace image {
+class ImageCompiler;
+}
 
 // The main window: the product, the active configuration and the four steps from a project
 // to an updated device. Closing it writes the settings file and ends the application.
@@ -60,6 +64,7 @@ private:
     void Btn_Click();
     void Create_New_Project();
     void Open_Project();
+    // Step 4: payload check, images compiled into the project's bin folder, update dialog.
     void Update_Device();
     void Show_Active_Project();
     void FormClose();
@@ -69,6 +74,8 @@ private:
     AppContext& m_context;
     ProjectFiles m_files;
     QString m_updateLink; // download page while LL_Update announces a newer version
+    // Owns the image records for the whole run; every build starts from their defaults.
+    std::unique_ptr<image::ImageCompiler> m_compiler;
 
     QLabel* L_SW_Code = nullptr;
     QLabel* L_SW_Desc = nullptr;
