@@ -33,12 +33,13 @@ bool ticked(const ParameterValues& values, E e) {
 }
 
 // A stored list text selects its item without regard to letter case; a missing element
-// selects the list's default item.
+// selects the list's default item, if the list has one (the data-rate list of an unknown
+// band is empty and stays without a selection).
 void selectStored(ChoiceList& list, const ParameterValues& values, E e, int defaultPosition) {
     if (const auto text = values.text(e))
         list.select(*text);
     else
-        list.selected = defaultPosition;
+        list.selected = defaultPosition < list.items.size() ? defaultPosition : -1;
 }
 
 void readOctets(std::array<QString, 4>& boxes, const ParameterValues& values,

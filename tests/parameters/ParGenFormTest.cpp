@@ -144,6 +144,9 @@ TEST_P(ParGenOpen, ShowsTheStoredOrDefaultValue) {
 
 const auto band = [](const ParGenForm& f) { return f.CB_LoRa_RF_Band.text(); };
 const auto dataRate = [](const ParGenForm& f) { return f.CB_LoRa_DataRate.text(); };
+const auto dataRatePosition = [](const ParGenForm& f) {
+    return QString::number(f.CB_LoRa_DataRate.selected);
+};
 const auto payload = [](const ParGenForm& f) { return f.E_LoRa_Payload_Size; };
 const auto transmission = [](const ParGenForm& f) { return f.CB_LoRa_Transmission_Type.text(); };
 const auto activation = [](const ParGenForm& f) { return f.CB_LoRa_Activation_Method.text(); };
@@ -164,6 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
         OpenCase{"BandUnknown", "<LoRa_RF_Band>EU 868</LoRa_RF_Band>", band, ""},
         OpenCase{"BandEmpty", "<LoRa_RF_Band/>", band, ""},
         OpenCase{"NoBandNoDataRate", "<LoRa_RF_Band>XX</LoRa_RF_Band>", dataRate, ""},
+        OpenCase{"NoBandNoDataRatePosition", "<LoRa_RF_Band>XX</LoRa_RF_Band>", dataRatePosition,
+                 "-1"},
         OpenCase{"NoBandNoPayload", "<LoRa_RF_Band>XX</LoRa_RF_Band>", payload, "0"},
         OpenCase{"DataRateMissingIsTheBandsFirst", "<LoRa_RF_Band>EU868</LoRa_RF_Band>", dataRate,
                  "0 -\tLoRa: SF12/125kHz 250 [bit/s]"},
