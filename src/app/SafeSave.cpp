@@ -35,7 +35,15 @@ void saveFile(const QString& path, const std::function<void(QIODevice&)>& write)
         file.cancelWriting();
         throw;
     }
-    // commit() flushes the buffer, so a full disk shows here at the latest.
+    // Small files stay in the write buffer until here. commit() would flush it too, but it
+    // ignores a failed flush and puts a truncated file in place of the previous one.
+    if (!file.flush()) {
+        file.cancelWriting();
+        // The file engine knows no reason for a short write ("Unknown error").
+        throw FileError(describe(path, QStringLiteral("write"),
+                                 QStringLiteral("not every byte could be written; the disk may "
+                                                "be full")));
+    }
     if (!file.commit())
         throw FileError(describe(path, QStringLiteral("save"), file.errorString()));
 }

@@ -89,7 +89,15 @@ TEST(SafeSave, MissingFolderIsReportedWithTheFileName) {
 #ifdef Q_OS_LINUX
 // A real full disk, not an injected failure: the bytes are buffered and the failure shows
 // only when they reach the file system. Needs the right to mount; skipped elsewhere.
-TEST(SafeSave, FullFileSystemIsReportedAndLeavesPreviousFileIntact) {
+struct FullDiskCase {
+    const char* name;
+    qsizetype filler; // bytes already taking room on the 64 KiB file system
+    qsizetype size;   // bytes of the new content
+};
+
+class FullFileSystem : public testing::TestWithParam<FullDiskCase> {};
+
+TEST_P(FullFileSystem, IsReportedAndLeavesPreviousFileIntact) {
     TempDir dir;
     const QString small = dir.file("small");
     QDir().mkdir(small);
@@ -102,10 +110,26 @@ TEST(SafeSave, FullFileSystemIsReportedAndLeavesPreviousFileIntact) {
 
     const QString path = small + "/bank2.bin";
     saveFile(path, QByteArray("previous content"));
-    EXPECT_THROW(saveFile(path, QByteArray(1024 * 1024, 'x')), FileError);
+    if (GetParam().filler > 0)
+        saveFile(small + "/filler", QByteArray(GetParam().filler, 'f'));
+    EXPECT_THROW(saveFile(path, QByteArray(GetParam().size, 'x')), FileError);
     EXPECT_EQ(TempDir::read(path), "previous content");
+    QStringList expected{"bank2.bin"};
+    if (GetParam().filler > 0)
+        expected.append("filler");
     EXPECT_EQ(QDir(small).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{"bank2.bin"});
+              expected);
     umount2(mountPoint.constData(), MNT_DETACH);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    SafeSave, FullFileSystem,
+    testing::Values(
+        // Larger than any write buffer: the write call itself fails.
+        FullDiskCase{"LargeFile", 0, 1024 * 1024},
+        // Small enough to stay in the write buffer: only the final flush finds the disk full.
+        FullDiskCase{"BufferedSmallFile", 56 * 1024, 12 * 1024}),
+    [](const testing::TestParamInfo<FullDiskCase>& param) {
+        return std::string(param.param.name);
+    });
 #endif

@@ -15,7 +15,7 @@ const QString LanguageFolder = QStringLiteral(VADUVIZU_LANGUAGE_FOLDER);
 
 // Every entry this product shows: main window, new and open dialogs, options dialog,
 // communication parameters (LoRa and Modbus TCP slave panels), update dialog, row commands
-// and rules editor.
+// and rules editor (with its two questions after 1255).
 std::vector<int> shownEntries() {
     std::vector<int> entries;
     const auto add = [&entries](int first, int last) {
@@ -37,7 +37,7 @@ std::vector<int> shownEntries() {
     add(1014, 1024);
     add(1032, 1037);
     add(1100, 1102);
-    add(1200, 1255);
+    add(1200, 1257);
     return entries;
 }
 
