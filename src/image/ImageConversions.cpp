@@ -1,5 +1,7 @@
 #include "image/ImageConversions.h"
 
+#include "parameters/RegionalPlan.h"
+
 #include <array>
 #include <limits>
 
@@ -21,17 +23,6 @@ constexpr std::array<NamedCode, 7> Bands{{
     {"IN865", 7},
     {"US915", 8},
     {"US915-HYBRID", 9},
-}};
-
-// The same bands as the communication parameters dialog writes them, for showing a code.
-constexpr std::array<NamedCode, 7> BandNames{{
-    {"AS923", 0},
-    {"AU915", 1},
-    {"EU868", 5},
-    {"KR920", 6},
-    {"IN865", 7},
-    {"US915", 8},
-    {"US915-Hybrid", 9},
 }};
 
 std::uint8_t codeOf(std::span<const NamedCode> table, const QString& text) {
@@ -160,9 +151,10 @@ void Hex_To_Bytes(const QString& text, std::span<std::uint8_t> field) {
 }
 
 QString bandName(std::uint8_t code) {
-    for (const NamedCode& entry : BandNames)
-        if (entry.code == code)
-            return QString::fromLatin1(entry.name);
+    // The names as the communication parameters dialog lists and writes them.
+    for (const RegionalBand& band : regionalPlan())
+        if (Get_Band_Code(band.name) == code)
+            return band.name;
     return {};
 }
 

@@ -59,9 +59,7 @@ void inspectParameters(std::span<const std::uint8_t> image, ImageInspection& res
     const std::uint32_t rulesAddress = getLe32(image, RulesAddressOffset);
     result.lines << QStringLiteral("  Rules image address: %1").arg(address(rulesAddress));
 
-    std::uint32_t sum = 0;
-    for (std::size_t i = 0; i < ChecksumOffset; ++i)
-        sum += image[i];
+    const std::uint32_t sum = parameterChecksum(image);
     const std::uint32_t stored = getLe32(image, ChecksumOffset);
     result.lines << QStringLiteral("  Checksum: %1 (%2)")
                         .arg(address(stored, 8))

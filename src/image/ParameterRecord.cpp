@@ -36,8 +36,12 @@ void ParameterRecord::Set_Default_Parameters() {
         std::copy_n(entry.bytes.begin(), entry.size, bytes.begin() + entry.offset);
 }
 
+std::uint32_t parameterChecksum(std::span<const std::uint8_t> image) {
+    return std::accumulate(image.begin(), image.begin() + ChecksumOffset, std::uint32_t{0});
+}
+
 std::uint32_t ParameterRecord::checksum() const {
-    return std::accumulate(bytes.begin(), bytes.begin() + ChecksumOffset, std::uint32_t{0});
+    return parameterChecksum(bytes);
 }
 
 std::size_t ParameterRecord::Save_Parameter_Bank(std::span<std::uint8_t> out,

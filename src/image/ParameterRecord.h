@@ -39,4 +39,8 @@ struct ParameterRecord {
     std::size_t Save_Parameter_Bank(std::span<std::uint8_t> out, std::size_t position);
 };
 
+// Sum of the bytes 0x000-0x7FB of a parameter image as unsigned 8-bit values: what the image
+// carries at 0x7FC. image holds at least those bytes.
+std::uint32_t parameterChecksum(std::span<const std::uint8_t> image);
+
 } // namespace vaduvizu::image
