@@ -1,5 +1,6 @@
 #include "image/ImageConversions.h"
 
+#include "parameters/DecimalNumber.h"
 #include "parameters/RegionalPlan.h"
 
 #include <array>
@@ -73,32 +74,16 @@ std::string_view trimmedText(std::string_view text) {
 }
 
 std::optional<std::int32_t> decimalInteger(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty())
+    const std::optional<qint64> value = decimalNumber(text);
+    if (!value || *value < std::numeric_limits<std::int32_t>::min() ||
+        *value > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
-    std::int64_t value = 0;
-    const std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > limit)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(*value);
 }
 
 std::optional<std::int32_t> decimalInteger(const QString& text) {
     const QByteArray bytes = text.toUtf8(); // a non-ASCII digit becomes non-digit bytes
-    return decimalInteger(std::string_view(bytes.constData(), bytes.size()));
+    return decimalInteger(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 std::uint8_t Get_Band_Code(const QString& text) {

@@ -17,9 +17,8 @@ QString trimmedText(const QString& text);
 // Upper-cases the ASCII letters a-z and leaves every other character alone.
 QString upperAscii(const QString& text);
 
-// The whole text as a decimal integer with an optional sign, within 32 signed bits;
-// nullopt for anything else (blanks included). The second form takes UTF-8 bytes, as the
-// rules file's attributes come, without building a QString for each of them.
+// decimalNumber(text) when it fits into 32 signed bits (the width the device reads); nullopt
+// for anything else, blanks included.
 std::optional<std::int32_t> decimalInteger(const QString& text);
 std::optional<std::int32_t> decimalInteger(std::string_view text);
 
