@@ -100,7 +100,7 @@ QFrame* makeShape(QWidget* parent, const char* name, QRect geometry, QFrame::Sha
 
 TFVaduvizuFirmWare::TFVaduvizuFirmWare(AppContext& context, const QString& applicationFolder,
                                        QWidget* parent)
-    : QWidget(parent), m_context(context), m_compiler(std::make_unique<image::ImageCompiler>()) {
+    : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("TFVaduvizuFirmWare"));
     FormCreate(applicationFolder);
 }
@@ -337,6 +337,10 @@ void TFVaduvizuFirmWare::Open_Project() {
 }
 
 void TFVaduvizuFirmWare::Update_Device() {
+    // Made at the first build, not at start-up: its output buffers are large, and every
+    // build starts from the defaults anyway.
+    if (!m_compiler)
+        m_compiler = std::make_unique<image::ImageCompiler>();
     const UpdateDeviceResult result =
         vaduvizu::Update_Device(*m_compiler, m_context.state.activeProjectFolder);
     switch (result.outcome) {

@@ -74,7 +74,8 @@ private:
     AppContext& m_context;
     ProjectFiles m_files;
     QString m_updateLink; // download page while LL_Update announces a newer version
-    // Owns the image records for the whole run; every build starts from their defaults.
+    // Owns the image records from the first build to the end of the run; every build starts
+    // from their defaults.
     std::unique_ptr<image::ImageCompiler> m_compiler;
 
     QLabel* L_SW_Code = nullptr;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace vaduvizu {
@@ -69,6 +70,9 @@ void TFNew_Project::Set_Lang() {
 
 void TFNew_Project::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // A window coming back from minimised keeps what the user typed.
+    if (event->spontaneous())
+        return;
     E_New_Proj->clear();
     E_New_Proj->setFocus();
 }

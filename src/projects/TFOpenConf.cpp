@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace vaduvizu {
@@ -64,6 +65,9 @@ void TFOpenConf::Set_Lang() {
 
 void TFOpenConf::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // A window coming back from minimised keeps the user's choice.
+    if (event->spontaneous())
+        return;
     Load_Existing_Configuration();
     ListBox1->setFocus();
 }

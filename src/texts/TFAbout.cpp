@@ -33,7 +33,6 @@ TFAbout::TFAbout(AppContext& context, QWidget* parent) : QDialog(parent), m_cont
     I_Logo->setObjectName(QStringLiteral("I_Logo"));
     I_Logo->setGeometry(8, 8, 81, 81);
     I_Logo->setScaledContents(true);
-    I_Logo->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(81, 81));
     connect(I_Logo, &ClickableLabel::clicked, this, [this] { Label4Click(); });
 
     L_Software = placedLabel(this, "L_Software", QStringLiteral("Software Vaduvizu "), 104, 8);
@@ -68,6 +67,10 @@ void TFAbout::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
+    // Loaded at the first showing: the style's picture pulls in the image plugins, which
+    // would otherwise slow down the start of the application.
+    if (I_Logo->pixmap().isNull())
+        I_Logo->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(81, 81));
     L_SW_Desc->setText(QString::fromLatin1(product::Description));
     L_SW_Code->setText(QString::fromLatin1(product::SoftwareCode));
     L_Version->setText(QString::fromLatin1(product::SoftwareVersion));

@@ -3,7 +3,7 @@
 #include "app/AppContext.h"
 #include "app/AppState.h"
 #include "app/MessageBoxes.h"
-#include "app/ProductIdentity.h"
+#include "app/TitlePanel.h"
 #include "app/UrlOpener.h"
 #include "texts/ClickableLabel.h"
 #include "texts/LanguageFile.h"
@@ -54,27 +54,13 @@ void TFSoftOptions::FormCreate() {
     setObjectName(QStringLiteral("FSoftOptions"));
     resize(509, 373);
 
-    // Title panel.
-    auto* titlePanel = new QWidget(this);
-    auto* titleLayout = new QVBoxLayout(titlePanel);
-    L_SW_Code = named(new QLabel(titlePanel), "L_SW_Code");
-    QFont codeFont = L_SW_Code->font();
-    codeFont.setPointSize(codeFont.pointSize() * 2);
-    codeFont.setBold(true);
-    L_SW_Code->setFont(codeFont);
-    L_SW_Code->setStyleSheet(QStringLiteral("color: grey"));
-    L_SW_Code->setText(QString::fromLatin1(product::SoftwareCode));
-    L_SW_Desc = named(new QLabel(titlePanel), "L_SW_Desc");
-    QFont descFont = L_SW_Desc->font();
-    descFont.setBold(true);
-    L_SW_Desc->setFont(descFont);
-    L_SW_Desc->setStyleSheet(QStringLiteral("color: grey"));
-    titleLayout->addWidget(L_SW_Code);
-    titleLayout->addWidget(L_SW_Desc);
+    const TitlePanel title = makeTitlePanel(this);
+    L_SW_Code = title.code;
+    L_SW_Desc = title.description;
 
     PC_Options = named(new QTabWidget(this), "PC_Options");
 
-    // Language page: six slotGrid in two columns of three, paging buttons below.
+    // Language page: six slots in two columns of three, paging buttons below.
     TS_Language = named(new QWidget, "TS_Language");
     auto* languageLayout = new QVBoxLayout(TS_Language);
     L_Sel_Lang = named(new QLabel(TS_Language), "L_Sel_Lang");
@@ -164,7 +150,7 @@ void TFSoftOptions::FormCreate() {
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(titlePanel);
+    layout->addWidget(title.panel);
     layout->addWidget(PC_Options, 1);
     layout->addLayout(buttons);
 

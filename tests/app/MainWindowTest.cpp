@@ -104,6 +104,16 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderUsesTheDefaultsAndWritesThemAtCl
     EXPECT_TRUE(app.boxes.shown.empty());
 }
 
+TEST_F(MainWindowTest, EveryOtherWindowIsCreatedOnceInTheStartUpOrder) {
+    StartedApp& app = start();
+    QStringList created;
+    for (const QDialog* dialog :
+         app.window().findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly))
+        created << dialog->objectName();
+    EXPECT_EQ(created, (QStringList{"TFNew_Project", "TFOpenConf", "FAbout", "FSoftOptions",
+                                    "TFParGen", "TFBoot", "TFLoRa_Set_Access"}));
+}
+
 TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceInAFixedSizeWindow) {
     StartedApp& app = start();
     EXPECT_EQ(app.window().size(), QSize(694, 396));

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QWindowStateChangeEvent>
 
 namespace vaduvizu::test {
 namespace {
@@ -177,6 +178,41 @@ TEST_F(ProjectDialogsTest, TheChosenProjectOpensWithOkOrEnter) {
         EXPECT_EQ(labelText("L_Name_Conf_L2"), "South");
         EXPECT_EQ(app.window().projectFiles().parameterFile, projects("South") + "/ParGen.xml");
     }
+}
+
+// Brings a dialog back from minimised, as the window system does after "show desktop".
+void restoreFromMinimised(QDialog& dialog) {
+    QWindowStateChangeEvent restored(Qt::WindowMinimized);
+    QApplication::sendEvent(&dialog, &restored);
+}
+
+// What the user typed or picked survives the window coming back; only a new showing resets it.
+TEST_F(ProjectDialogsTest, RestoringAMinimisedDialogKeepsTheNameAndTheChoice) {
+    for (const char* name : {"North", "South"})
+        QDir().mkpath(projects(name) + "/bin");
+    StartedApp& app = start();
+
+    QString opened;
+    QString nameAfterRestore;
+    onNextModalDialog(&opened, [&](QDialog& dialog) {
+        auto* box = dialog.findChild<QLineEdit*>("E_New_Proj");
+        QTest::keyClicks(box, "Half typed");
+        restoreFromMinimised(dialog);
+        nameAfterRestore = box->text();
+    });
+    click("Btn_New");
+    EXPECT_EQ(opened, "TFNew_Project");
+    EXPECT_EQ(nameAfterRestore, "Half typed");
+
+    QString chosen;
+    openFromMainWindow(app, [&](QDialog& dialog) {
+        auto* list = dialog.findChild<QListWidget*>("ListBox1");
+        list->setCurrentRow(1);
+        chosen = list->currentItem()->text();
+        restoreFromMinimised(dialog);
+        pressOk(dialog);
+    });
+    EXPECT_EQ(app.state().activeProjectName, chosen);
 }
 
 TEST_F(ProjectDialogsTest, OkOnAnEmptyListLeavesNoProjectActiveAndTheStepsRefuse) {

@@ -39,6 +39,9 @@ TEST(About, ShowsTheFixedIdentityWhateverTheLanguage) {
     EXPECT_EQ(text("L_SW_Code"), "VUD3O58");
     EXPECT_EQ(text("L_Version"), "1.002");
     EXPECT_EQ(text("L_Doc_Code"), "MNT3K58");
+    EXPECT_EQ(text("L_Caption_SW_Code"), "Software Code : ");
+    EXPECT_EQ(text("L_Caption_Version"), "Version :");
+    EXPECT_EQ(text("L_Caption_Doc_Code"), "Document Code :");
     EXPECT_EQ(text("Label4"), makerHost());
 
     QTest::mouseClick(about.findChild<QLabel*>("Label4"), Qt::LeftButton);

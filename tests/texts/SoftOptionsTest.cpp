@@ -97,6 +97,46 @@ TEST_F(SoftOptionsTest, FirstShowingNamesTheCurrentLanguage) {
     EXPECT_EQ(control<QTabWidget>("PC_Options")->currentWidget(), control("TS_Language"));
 }
 
+// Every caption, tab and label takes its own entry of the text table.
+TEST_F(SoftOptionsTest, EachControlShowsItsOwnTextEntry) {
+    writeLanguages({"English"});
+    open();
+    for (int index = 300; index <= 321; ++index)
+        texts.set(index, QStringLiteral("T%1|").arg(index));
+    dialog->Set_Lang();
+
+    struct Case {
+        const char* control; // a tab page: its tab caption
+        int index;
+    };
+    const Case cases[] = {
+        {"L_SW_Desc", 301},
+        {"TS_Language", 302},
+        {"TS_Con_Options", 303},
+        {"Btn_Prev", 307},
+        {"Btn_Next", 308},
+        {"CB_En_Con", 309},
+        {"CB_Update", 310},
+        {"Btn_Check_Update", 311},
+        {"Btn_OK", 312},
+        {"Btn_Cancel", 313},
+        {"TS_Soft_Settings", 319},
+        {"CB_Soft_Set_Jump_Table", 320},
+        {"CB_DoubleClick_Auto_Size", 321},
+    };
+    auto* pages = control<QTabWidget>("PC_Options");
+    for (const Case& c : cases) {
+        QWidget* widget = control(c.control);
+        ASSERT_NE(widget, nullptr);
+        const int tab = pages->indexOf(widget);
+        const QString shown = tab >= 0 ? pages->tabText(tab) : widget->property("text").toString();
+        EXPECT_EQ(shown, texts[c.index]) << c.control;
+    }
+    EXPECT_EQ(dialog->windowTitle(), "T300|");
+    EXPECT_EQ(control<QLabel>("L_Sel_Lang")->text(), "T304|English");
+    EXPECT_EQ(control<QLabel>("L_Page_Lang")->text(), "T305|1T306|1");
+}
+
 struct PagingCase {
     int files;
     int nextClicks;
