@@ -25,7 +25,7 @@ QLabel* placedLabel(QWidget* parent, const char* name, const QString& text, int 
 } // namespace
 
 TFAbout::TFAbout(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context) {
-    setObjectName(QStringLiteral("FAbout"));
+    setObjectName(QStringLiteral("TFAbout"));
     setWindowTitle(QStringLiteral("About..."));
     setFixedSize(425, 148);
 

@@ -51,7 +51,7 @@ TFSoftOptions::TFSoftOptions(AppContext& context, QWidget* parent)
 }
 
 void TFSoftOptions::FormCreate() {
-    setObjectName(QStringLiteral("FSoftOptions"));
+    setObjectName(QStringLiteral("TFSoftOptions"));
     resize(509, 373);
 
     const TitlePanel title = makeTitlePanel(this);

@@ -20,7 +20,7 @@ TFBoot::TFBoot(AppContext& context, QWidget* parent) : QDialog(parent), m_contex
 }
 
 void TFBoot::Set_Lang() {
-    setWindowTitle(m_context.texts[1000]);
+    setWindowTitle(m_context.texts[1002]);
 }
 
 } // namespace vaduvizu

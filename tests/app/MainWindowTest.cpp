@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, EveryOtherWindowIsCreatedOnceInTheStartUpOrder) {
     for (const QDialog* dialog :
          app.window().findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly))
         created << dialog->objectName();
-    EXPECT_EQ(created, (QStringList{"TFNew_Project", "TFOpenConf", "FAbout", "FSoftOptions",
+    EXPECT_EQ(created, (QStringList{"TFNew_Project", "TFOpenConf", "TFAbout", "TFSoftOptions",
                                     "TFParGen", "TFBoot", "TFLoRa_Set_Access"}));
 }
 
@@ -242,7 +242,7 @@ TEST_F(MainWindowTest, EachButtonOpensItsWindow) {
         const char* dialog;
     };
     const Case cases[] = {{"Btn_New", "TFNew_Project"}, {"Btn_Open", "TFOpenConf"},
-                          {"Btn_Info", "FAbout"},       {"Btn_Opz", "FSoftOptions"},
+                          {"Btn_Info", "TFAbout"},      {"Btn_Opz", "TFSoftOptions"},
                           {"Btn_Prm_Gen", "TFParGen"},  {"Btn_LoRaWAN_Access", "TFLoRa_Set_Access"},
                           {"Btn_CreateBin", "TFBoot"}};
     for (const Case& c : cases) {
@@ -291,7 +291,7 @@ TEST_F(MainWindowTest, OptionsOkWritesTheSettingsAndArmsTheTimerCancelWritesNoth
         QTest::mouseClick(dialog.findChild<QPushButton*>("Btn_Cancel"), Qt::LeftButton);
     });
     click("Btn_Opz");
-    EXPECT_EQ(opened, "FSoftOptions");
+    EXPECT_EQ(opened, "TFSoftOptions");
     EXPECT_FALSE(QFileInfo::exists(settingsPath()));
 
     // The dialog shows the options as they stand and stores them on OK.
@@ -364,7 +364,7 @@ TEST_F(MainWindowTest, ALanguageSwitchRetranslatesEveryWindow) {
         EXPECT_EQ(app.find<QPushButton>("Btn_Opz")->toolTip(), "Optionen");
         EXPECT_EQ(app.find<QDialog>("TFNew_Project")->windowTitle(), "Neue Konfiguration");
         EXPECT_EQ(app.find<QDialog>("TFOpenConf")->windowTitle(), "Oeffnen");
-        EXPECT_EQ(app.find<QDialog>("FSoftOptions")->windowTitle(), "Einstellungen");
+        EXPECT_EQ(app.find<QDialog>("TFSoftOptions")->windowTitle(), "Einstellungen");
     }
 }
 
