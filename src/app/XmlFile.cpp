@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <new>
+
 namespace vaduvizu {
 
 namespace {
@@ -33,9 +36,19 @@ bool loadXmlFile(pugi::xml_document& doc, const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("Cannot read \"%1\": %2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
-    const QByteArray bytes = file.readAll();
+    // Read straight into a buffer the document takes over, so the bytes are not copied again.
+    const qint64 size = file.size();
+    char* buffer = static_cast<char*>(
+        pugi::get_memory_allocation_function()(static_cast<size_t>(std::max<qint64>(size, 1))));
+    if (!buffer)
+        throw std::bad_alloc();
+    if (file.read(buffer, size) != size) {
+        pugi::get_memory_deallocation_function()(buffer);
+        throw FileError(QStringLiteral("Cannot read \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+    }
     const pugi::xml_parse_result result =
-        doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), ParseOptions);
+        doc.load_buffer_inplace_own(buffer, static_cast<size_t>(size), ParseOptions);
     if (!result) {
         doc.reset();
         throw FileError(
