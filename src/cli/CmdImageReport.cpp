@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "image/ImageInspection.h"
+#include "image/ImageReport.h"
 #include "projects/ProjectStore.h"
 
 #include <QDir>
@@ -45,8 +45,8 @@ int runInspect(const QStringList& args, Io& io) {
     if (!parameters || !rules)
         return ExitError;
 
-    const image::ImageInspection inspection =
-        image::inspectImages(bytesOf(*parameters), bytesOf(*rules));
+    const image::ImageReport inspection =
+        image::reportImages(bytesOf(*parameters), bytesOf(*rules));
     io.out << QDir::toNativeSeparators(parameterPath) << "\n"
            << QDir::toNativeSeparators(rulesPath) << "\n";
     for (const QString& line : inspection.lines)

@@ -1,4 +1,4 @@
-#include "image/ImageInspection.h"
+#include "image/ImageReport.h"
 
 #include "image/ImageConversions.h"
 #include "image/ImageLayout.h"
@@ -37,7 +37,7 @@ qsizetype firstNonZero(std::span<const std::uint8_t> bytes, std::size_t from, st
     return it == bytes.begin() + static_cast<std::ptrdiff_t>(to) ? -1 : it - bytes.begin();
 }
 
-void inspectParameters(std::span<const std::uint8_t> image, ImageInspection& result) {
+void inspectParameters(std::span<const std::uint8_t> image, ImageReport& result) {
     result.lines << QStringLiteral("Parameter image (%1 bytes)").arg(image.size());
     if (image.size() != ParameterImageSize) {
         result.problems << QStringLiteral("The parameter image holds %1 bytes instead of %2.")
@@ -91,7 +91,7 @@ QString triggerText(std::uint8_t triggers) {
 
 void inspectTable(std::span<const std::uint8_t> image, const char* name, std::size_t offset,
                   std::size_t addressOffset, std::size_t countOffset, bool uplink,
-                  ImageInspection& result) {
+                  ImageReport& result) {
     const std::uint32_t tableAddress = getLe32(image, addressOffset);
     const std::uint16_t count = getLe16(image, countOffset);
     result.lines << QStringLiteral("  %1 table at %2: %3 rule(s)")
@@ -136,7 +136,7 @@ void inspectTable(std::span<const std::uint8_t> image, const char* name, std::si
                                .arg(stray, 0, 16);
 }
 
-void inspectRules(std::span<const std::uint8_t> image, ImageInspection& result) {
+void inspectRules(std::span<const std::uint8_t> image, ImageReport& result) {
     result.lines << QStringLiteral("Rules image (%1 bytes)").arg(image.size());
     if (image.size() != RulesImageSize) {
         result.problems << QStringLiteral("The rules image holds %1 bytes instead of %2.")
@@ -182,9 +182,9 @@ void inspectRules(std::span<const std::uint8_t> image, ImageInspection& result) 
 
 } // namespace
 
-ImageInspection inspectImages(std::span<const std::uint8_t> parameterImage,
-                              std::span<const std::uint8_t> rulesImage) {
-    ImageInspection result;
+ImageReport reportImages(std::span<const std::uint8_t> parameterImage,
+                         std::span<const std::uint8_t> rulesImage) {
+    ImageReport result;
     inspectParameters(parameterImage, result);
     inspectRules(rulesImage, result);
     return result;

@@ -1,4 +1,4 @@
-#include "image/ImageInspection.h"
+#include "image/ImageReport.h"
 #include "image/ImageCompiler.h"
 #include "image/TestProject.h"
 
@@ -7,7 +7,7 @@
 using namespace vaduvizu::image;
 using vaduvizu::test::TestProject;
 
-TEST(ImageInspection, DecodesWhatTheCompilerBuilt) {
+TEST(ImageReport, DecodesWhatTheCompilerBuilt) {
     TestProject project;
     project.writeParameters({{"LoRa_RF_Band", "US915-Hybrid"},
                              {"LoRa_Activation_Method", "Over-the-Air Activation [OTAA]"},
@@ -20,8 +20,7 @@ TEST(ImageInspection, DecodesWhatTheCompilerBuilt) {
                        R"(<row Enable="Y" StartByte="7" NumByte="1" FPort="10"/>)");
     ImageCompiler compiler;
     compiler.Build_Images(project.folder());
-    const ImageInspection inspection =
-        inspectImages(compiler.parameterImage(), compiler.rulesImage());
+    const ImageReport inspection = reportImages(compiler.parameterImage(), compiler.rulesImage());
     EXPECT_TRUE(inspection.problems.isEmpty()) << inspection.problems.join('\n').toStdString();
     for (const char* line :
          {"  Default gateway: 192.168.0.1", "  Band: US915-Hybrid (code 9)", "  Activation: OTAA",
