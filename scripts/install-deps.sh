@@ -8,7 +8,6 @@ packages=(
     qt6-base-dev libpugixml-dev libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
-    iproute2 iputils-ping
 )
 
 missing=()

@@ -1,21 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include "app/PlaceholderDialog.h"
 
 namespace vaduvizu {
 
-struct AppContext;
-
-// Placeholder for the communication parameters dialog: created at start-up and shown by the main
-// window, with the window title from its text block; its controls arrive with the dialog itself.
-class TFParGen : public QDialog {
-    Q_OBJECT
+// Placeholder for the communication parameters dialog; its controls arrive with the dialog itself.
+class TFParGen : public PlaceholderDialog {
 public:
-    explicit TFParGen(AppContext& context, QWidget* parent = nullptr);
-    void Set_Lang();
-
-private:
-    AppContext& m_context;
+    explicit TFParGen(AppContext& context, QWidget* parent = nullptr)
+        : PlaceholderDialog(context, QStringLiteral("TFParGen"), 400, parent) {}
 };
 
 } // namespace vaduvizu

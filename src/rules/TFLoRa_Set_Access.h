@@ -1,21 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include "app/PlaceholderDialog.h"
 
 namespace vaduvizu {
 
-struct AppContext;
-
-// Placeholder for the rules editor: created at start-up and shown by the main window, with the
-// window title from its text block; its controls arrive with the dialog itself.
-class TFLoRa_Set_Access : public QDialog {
-    Q_OBJECT
+// Placeholder for the rules editor; its controls arrive with the dialog itself.
+class TFLoRa_Set_Access : public PlaceholderDialog {
 public:
-    explicit TFLoRa_Set_Access(AppContext& context, QWidget* parent = nullptr);
-    void Set_Lang();
-
-private:
-    AppContext& m_context;
+    explicit TFLoRa_Set_Access(AppContext& context, QWidget* parent = nullptr)
+        : PlaceholderDialog(context, QStringLiteral("TFLoRa_Set_Access"), 1200, parent) {}
 };
 
 } // namespace vaduvizu

@@ -1,21 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include "app/PlaceholderDialog.h"
 
 namespace vaduvizu {
 
-struct AppContext;
-
-// Placeholder for the update dialog: created at start-up and shown by the main window, with the
-// window title from its text block; its controls arrive with the dialog itself.
-class TFBoot : public QDialog {
-    Q_OBJECT
+// Placeholder for the update dialog; its controls arrive with the dialog itself.
+class TFBoot : public PlaceholderDialog {
 public:
-    explicit TFBoot(AppContext& context, QWidget* parent = nullptr);
-    void Set_Lang();
-
-private:
-    AppContext& m_context;
+    explicit TFBoot(AppContext& context, QWidget* parent = nullptr)
+        : PlaceholderDialog(context, QStringLiteral("TFBoot"), 1002, parent) {}
 };
 
 } // namespace vaduvizu

@@ -1,4 +1,4 @@
-#include "parameters/TFParGen.h"
+#include "app/PlaceholderDialog.h"
 
 #include "app/AppContext.h"
 #include "texts/TextTable.h"
@@ -9,8 +9,10 @@
 
 namespace vaduvizu {
 
-TFParGen::TFParGen(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context) {
-    setObjectName(QStringLiteral("TFParGen"));
+PlaceholderDialog::PlaceholderDialog(AppContext& context, const QString& objectName,
+                                     int captionText, QWidget* parent)
+    : QDialog(parent), m_context(context), m_captionText(captionText) {
+    setObjectName(objectName);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("Btn_Cancel"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -19,8 +21,8 @@ TFParGen::TFParGen(AppContext& context, QWidget* parent) : QDialog(parent), m_co
     Set_Lang();
 }
 
-void TFParGen::Set_Lang() {
-    setWindowTitle(m_context.texts[400]);
+void PlaceholderDialog::Set_Lang() {
+    setWindowTitle(m_context.texts[m_captionText]);
 }
 
 } // namespace vaduvizu
