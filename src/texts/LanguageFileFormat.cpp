@@ -91,18 +91,6 @@ private:
 
 } // namespace
 
-bool isValidUtf8(QByteArrayView bytes) {
-    LineDecoder utf8(LanguageFileEncoding::Utf8);
-    bool valid = true;
-    forEachLine(bytes, [&](QByteArrayView line, int) {
-        if (valid) {
-            utf8.decode(line);
-            valid = !utf8.hasError();
-        }
-    });
-    return valid;
-}
-
 QString windows1252ByTable(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
@@ -128,7 +116,7 @@ LanguageFileEncoding detectLanguageFileEncoding(QByteArrayView bytes) {
             return LanguageFileEncoding::Utf8WithBom;
         }
     }
-    return isValidUtf8(bytes) ? LanguageFileEncoding::Utf8 : LanguageFileEncoding::Windows1252;
+    return bytes.isValidUtf8() ? LanguageFileEncoding::Utf8 : LanguageFileEncoding::Windows1252;
 }
 
 LanguageFileEncoding forEachLanguageLine(QByteArrayView bytes,

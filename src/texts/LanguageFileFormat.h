@@ -16,9 +16,6 @@ enum class LanguageFileEncoding { Utf8WithBom, Utf16LE, Utf16BE, Utf32, Utf8, Wi
 // are valid UTF-8, otherwise as Windows-1252 (the code page language files are written in).
 LanguageFileEncoding detectLanguageFileEncoding(QByteArrayView bytes);
 
-// True when the bytes hold no invalid or incomplete UTF-8 sequence.
-bool isValidUtf8(QByteArrayView bytes);
-
 // A language file decoded as a whole, for callers that keep its text.
 struct LanguageFileText {
     QString text;

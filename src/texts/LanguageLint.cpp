@@ -68,7 +68,7 @@ QList<LintFinding> utf8LinesReadAsWindows1252(QByteArrayView bytes) {
     forEachLine(bytes, [&](QByteArrayView line, int number) {
         if (isAscii(line))
             return;
-        if (isValidUtf8(line))
+        if (line.isValidUtf8())
             utf8Lines.append(number);
         else if (firstInvalid == 0)
             firstInvalid = number;
