@@ -1,4 +1,4 @@
-#include "image/CliRun.h"
+#include "support/CliRun.h"
 #include "image/TestProject.h"
 
 #include <QFileInfo>

@@ -1,29 +1,17 @@
 #include "parameters/ParGenForm.h"
 #include "parameters/ParameterFile.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 #include "texts/TextTable.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace vaduvizu;
+using vaduvizu::test::CliResult;
+using vaduvizu::test::runCli;
 using vaduvizu::test::TempDir;
 
 namespace {
-
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-CliResult runCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VADUVIZU_CLI), args);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
 
 enum class Parameters { None, Valid, BadPort, StoredPayloadZero, Malformed };
 
@@ -82,13 +70,15 @@ TEST_P(CheckCommand, JudgesTheProjectAsBothDialogsDo) {
     const QByteArray before = TempDir::read(project.file("LoRaWAN_SetAccess.xml"));
 
     const CliResult result = runCli({"check", project.path()});
-    EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
-    EXPECT_EQ(result.out, c.out);
+    const std::string out = result.out.toStdString();
+    const std::string err = result.err.toStdString();
+    EXPECT_EQ(result.exitCode, c.exitCode) << err;
+    EXPECT_EQ(out, c.out);
     if (c.errHas.empty()) {
-        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(err, "");
     }
-    EXPECT_NE(result.err.find(c.errHas), std::string::npos) << result.err;
-    EXPECT_NE(result.err.find(c.errHasToo), std::string::npos) << result.err;
+    EXPECT_NE(err.find(c.errHas), std::string::npos) << err;
+    EXPECT_NE(err.find(c.errHasToo), std::string::npos) << err;
     EXPECT_EQ(TempDir::read(project.file("LoRaWAN_SetAccess.xml")), before); // nothing written
 }
 
@@ -125,8 +115,8 @@ TEST(CheckCommandUsage, NeedsOneExistingProjectFolder) {
           QStringList{"check", dir.file("no such project")}}) {
         const CliResult result = runCli(args);
         EXPECT_EQ(result.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_EQ(result.out, "");
-        EXPECT_FALSE(result.err.empty());
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_FALSE(result.err.isEmpty());
     }
 }
 

@@ -1,9 +1,9 @@
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 #include "texts/TextTable.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -12,21 +12,9 @@
 namespace vaduvizu {
 namespace {
 
+using test::CliResult;
+using test::runCli;
 using test::TempDir;
-
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliResult runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(VADUVIZU_CLI), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 TEST(TextsCommandTest, PrintsTheDefaultsOverlaidByTheLanguageFile) {
     TempDir dir;
@@ -35,7 +23,7 @@ TEST(TextsCommandTest, PrintsTheDefaultsOverlaidByTheLanguageFile) {
     const CliResult result = runCli({"texts", "--language-file", file, "--json"});
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(result.out, &error);
+    const QJsonDocument document = QJsonDocument::fromJson(result.out.toUtf8(), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     const QJsonArray texts = document.array();
     ASSERT_EQ(texts.size(), TextTable::Size);
@@ -48,7 +36,7 @@ TEST(TextsCommandTest, PrintsTheDefaultsOverlaidByTheLanguageFile) {
 TEST(TextsCommandTest, WithoutLanguageFilePrintsTheDefaults) {
     const CliResult result = runCli({"texts", "--json"});
     ASSERT_EQ(result.exitCode, 0);
-    const QJsonArray texts = QJsonDocument::fromJson(result.out).array();
+    const QJsonArray texts = QJsonDocument::fromJson(result.out.toUtf8()).array();
     ASSERT_EQ(texts.size(), TextTable::Size);
     for (int i = 0; i < TextTable::Size; ++i)
         ASSERT_EQ(texts[i].toString(), defaultText(i)) << "entry " << i;
@@ -59,9 +47,9 @@ TEST(LintLanguageCommandTest, ListsFindingsWithTheirLineNumbers) {
     const QString file = dir.write("Deutsch.lng", "; Deutsch\nSTR12 = Hilfe\nSTR13=Optionen\n");
     const CliResult result = runCli({"lint-language", file});
     EXPECT_EQ(result.exitCode, 1);
-    const QList<QByteArray> lines = result.out.trimmed().split('\n');
+    const QStringList lines = result.out.trimmed().split(u'\n');
     ASSERT_EQ(lines.size(), 1) << result.out.toStdString();
-    EXPECT_TRUE(lines[0].startsWith((file + ":3: ").toUtf8())) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].startsWith(file + ":3: ")) << lines[0].toStdString();
 }
 
 TEST(LintLanguageCommandTest, CleanFileExitsZeroQuietly) {

@@ -1,4 +1,4 @@
-#include "image/CliRun.h"
+#include "support/CliRun.h"
 #include "support/TempDir.h"
 #include "update/UpdateJobFile.h"
 
